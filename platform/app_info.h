@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace tappon {
+
+// The folder the program lies in (no trailing separator) and the program's title.
+class AppInfo {
+public:
+    virtual ~AppInfo() = default;
+    virtual std::string folder() const = 0;
+    virtual std::string title() const = 0;
+};
+
+}  // namespace tappon

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <chrono>
+
+namespace tappon {
+
+// Monotonic time, as elapsed time since the clock's own origin. The program reads a
+// steady clock; tests advance a virtual one.
+using Duration = std::chrono::nanoseconds;
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual Duration now() const = 0;
+};
+
+}  // namespace tappon

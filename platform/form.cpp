@@ -1,0 +1,370 @@
+#include "platform/form.h"
+
+#include "platform/button.h"
+#include "platform/form_context.h"
+#include "platform/frame.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/line.h"
+#include "platform/menu_item.h"
+#include "platform/picture_box.h"
+#include "platform/shape.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tappon {
+
+namespace {
+
+inline constexpr std::int16_t kKeyEnter = 13;
+inline constexpr std::int16_t kKeyEscape = 27;
+
+std::unique_ptr<Control> createControl(Form& form, const ControlDesign& d, Scheduler& scheduler)
+{
+    switch (d.kind) {
+    case ControlKind::Label: {
+        auto label = std::make_unique<Label>(form, d.name, d.index);
+        label->setCaption(d.caption);
+        if (d.foreColor)
+            label->setForeColor(*d.foreColor);
+        if (d.backColor)
+            label->setBackColor(*d.backColor);
+        if (d.font)
+            label->setFont(*d.font);
+        label->setAutoSize(d.autoSize);
+        label->setTransparent(d.transparent);
+        if (!d.mouseIcon.empty())
+            label->setMouseIcon(Picture{d.mouseIcon});
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto box = std::make_unique<TextBox>(form, d.name, d.index);
+        box->setMaxLength(d.maxLength);
+        box->setText(d.caption);
+        if (d.font)
+            box->setFont(*d.font);
+        return box;
+    }
+    case ControlKind::PictureBox: {
+        auto box = std::make_unique<PictureBox>(form, d.name, d.index);
+        if (d.backColor)
+            box->setBackColor(*d.backColor);
+        box->setPicture(Picture{d.picture});
+        return box;
+    }
+    case ControlKind::Button: {
+        auto button = std::make_unique<Button>(form, d.name, d.index);
+        button->setCaption(d.caption);
+        button->setPicture(Picture{d.picture});
+        button->setToolTip(d.toolTip);
+        if (d.backColor)
+            button->setBackColor(*d.backColor);
+        if (d.font)
+            button->setFont(*d.font);
+        button->setDefault(d.isDefault);
+        button->setCancel(d.isCancel);
+        return button;
+    }
+    case ControlKind::MenuItem: {
+        auto item = std::make_unique<MenuItem>(form, d.name, d.index);
+        item->setCaption(d.caption);
+        item->setChecked(d.checked);
+        item->setShortcut(d.shortcut);
+        return item;
+    }
+    case ControlKind::Timer: {
+        auto timer = std::make_unique<Timer>(form, d.name, d.index, scheduler);
+        timer->setInterval(std::chrono::milliseconds(d.intervalMs));
+        timer->setTag(d.tag);
+        return timer;
+    }
+    case ControlKind::Image: {
+        auto image = std::make_unique<Image>(form, d.name, d.index);
+        image->setPicture(Picture{d.picture});
+        image->setStretch(d.stretch);
+        return image;
+    }
+    case ControlKind::Shape: {
+        auto shape = std::make_unique<Shape>(form, d.name, d.index);
+        if (d.borderColor)
+            shape->setBorderColor(*d.borderColor);
+        if (d.backColor)
+            shape->setFillColor(*d.backColor);
+        shape->setFilled(d.filled);
+        shape->setBorderWidthPixels(d.borderWidthPixels);
+        return shape;
+    }
+    case ControlKind::Line: {
+        auto line = std::make_unique<Line>(form, d.name, d.index);
+        line->setPoints(d.x1, d.y1, d.x2, d.y2);
+        if (d.borderColor)
+            line->setColor(*d.borderColor);
+        line->setWidthPixels(d.borderWidthPixels);
+        return line;
+    }
+    case ControlKind::Frame: {
+        auto frame = std::make_unique<Frame>(form, d.name, d.index);
+        frame->setCaption(d.caption);
+        if (d.backColor)
+            frame->setBackColor(*d.backColor);
+        return frame;
+    }
+    }
+    assert(false && "unknown control kind");
+    return nullptr;
+}
+
+}  // namespace
+
+Form::Form(FormContext& context, const FormDesign& design) : context_(context), design_(design)
+{
+    caption_ = design_.caption;
+    icon_ = Picture{design_.icon};
+    build();
+}
+
+Form::~Form()
+{
+    detachTimers();
+}
+
+void Form::build()
+{
+    for (const ControlDesign& d : design_.controls) {
+        std::unique_ptr<Control> control = createControl(*this, d, context_.scheduler());
+        if (d.kind != ControlKind::Line) {
+            control->setLeft(d.left);
+            control->setTop(d.top);
+            control->setWidth(d.width);
+            control->setHeight(d.height);
+        }
+        control->setTabIndex(d.tabIndex);
+        control->setVisible(d.visible);
+        control->setEnabled(d.enabled);  // a timer enabled in its design starts here
+        controls_.push_back(std::move(control));
+    }
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const std::string& container = design_.controls[i].container;
+        if (!container.empty())
+            controls_[i]->setContainer(&find(container));
+    }
+    const std::vector<Control*> order = focusOrder();
+    focused_ = order.empty() ? nullptr : order.front();
+}
+
+Control* Form::tryFind(std::string_view name, int index) const
+{
+    for (const auto& control : controls_)
+        if (control->name() == name && control->index() == index)
+            return control.get();
+    return nullptr;
+}
+
+Control& Form::find(std::string_view name, int index) const
+{
+    Control* control = tryFind(name, index);
+    assert(control && "the design has no such control");
+    if (!control)
+        throw RuntimeError(kErrorInvalidArgument, "No control " + std::string(name) + " on " + design_.name);
+    return *control;
+}
+
+void Form::setCaption(std::string caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = std::move(caption);
+    changed(Property::Caption);
+}
+
+void Form::setLeft(Twips left)
+{
+    left_ = left;
+    changed(Property::Geometry);
+}
+
+void Form::setTop(Twips top)
+{
+    top_ = top;
+    changed(Property::Geometry);
+}
+
+void Form::move(Twips left, Twips top)
+{
+    left_ = left;
+    top_ = top;
+    changed(Property::Geometry);
+}
+
+void Form::setPositionFromPlatform(Twips left, Twips top)
+{
+    left_ = left;
+    top_ = top;
+}
+
+void Form::setIcon(Picture icon)
+{
+    icon_ = std::move(icon);
+    changed(Property::Icon);
+}
+
+std::vector<Control*> Form::focusOrder() const
+{
+    std::vector<Control*> order;
+    for (const auto& control : controls_)
+        if (control->canTakeFocus())
+            order.push_back(control.get());
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return order;
+}
+
+void Form::setFocus(Control& control)
+{
+    if (!control.canTakeFocus())
+        throw RuntimeError(kErrorInvalidArgument, "Invalid procedure call or argument");
+    focused_ = &control;
+    changed(Property::Focus);
+}
+
+Button* Form::defaultButton() const
+{
+    for (const auto& control : controls_)
+        if (control->kind() == ControlKind::Button && static_cast<Button*>(control.get())->isDefault())
+            return static_cast<Button*>(control.get());
+    return nullptr;
+}
+
+Button* Form::cancelButton() const
+{
+    for (const auto& control : controls_)
+        if (control->kind() == ControlKind::Button && static_cast<Button*>(control.get())->isCancel())
+            return static_cast<Button*>(control.get());
+    return nullptr;
+}
+
+void Form::controlAvailabilityChanged(Control& control)
+{
+    if (!focused_ || focused_->canTakeFocus())
+        return;
+    (void)control;
+    // Pass the focus on to the next control in focus order after the one that held it.
+    std::vector<Control*> all;
+    for (const auto& c : controls_)
+        if (c->tabIndex() >= 0)
+            all.push_back(c.get());
+    std::stable_sort(all.begin(), all.end(), [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    const auto current = std::find(all.begin(), all.end(), focused_);
+    Control* next = nullptr;
+    if (current != all.end()) {
+        for (std::size_t step = 1; step <= all.size() && !next; ++step) {
+            Control* candidate = all[(static_cast<std::size_t>(current - all.begin()) + step) % all.size()];
+            if (candidate->canTakeFocus())
+                next = candidate;
+        }
+    }
+    focused_ = next;
+    changed(Property::Focus);
+}
+
+void Form::deliver(const std::function<void()>& handler)
+{
+    if (handler && context_.acceptsInput(*this))
+        context_.invoke(handler);
+}
+
+bool Form::menuPathEnabled(const Control& item) const
+{
+    for (const Control* c = &item; c; c = c->container())
+        if (!c->enabled() || !c->visible())
+            return false;
+    return true;
+}
+
+void Form::click(Control& control)
+{
+    if (control.kind() == ControlKind::MenuItem ? !menuPathEnabled(control) : !control.effectivelyEnabled())
+        return;
+    deliver(control.onClick);
+}
+
+void Form::keyDown(std::int16_t keyCode, std::int16_t shift)
+{
+    if (focused_) {
+        if (focused_->onKeyDown)
+            deliver([this, keyCode, shift] { focused_->onKeyDown(keyCode, shift); });
+    } else if (onKeyDown) {
+        deliver([this, keyCode, shift] { onKeyDown(keyCode, shift); });
+    }
+}
+
+void Form::keyPress(std::int16_t keyAscii)
+{
+    if (keyAscii == kKeyEnter) {
+        // Enter presses the focused button, else the default button while it is usable.
+        if (focused_ && focused_->kind() == ControlKind::Button) {
+            click(*focused_);
+            return;
+        }
+        if (Button* button = defaultButton(); button && button->effectivelyEnabled() && button->effectivelyVisible()) {
+            click(*button);
+            return;
+        }
+    }
+    if (keyAscii == kKeyEscape) {
+        if (Button* button = cancelButton(); button && button->effectivelyEnabled() && button->effectivelyVisible()) {
+            click(*button);
+            return;
+        }
+    }
+    if (focused_) {
+        if (focused_->onKeyPress)
+            deliver([this, keyAscii] { focused_->onKeyPress(keyAscii); });
+    } else if (onKeyPress) {
+        deliver([this, keyAscii] { onKeyPress(keyAscii); });
+    }
+}
+
+bool Form::shortcut(std::string_view keyName)
+{
+    for (const auto& control : controls_) {
+        if (control->kind() != ControlKind::MenuItem)
+            continue;
+        auto* item = static_cast<MenuItem*>(control.get());
+        if (item->shortcut() == keyName) {
+            if (!menuPathEnabled(*item))
+                return false;
+            click(*item);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::mouseDown(Control* control, std::int16_t button, std::int16_t shift, float x, float y)
+{
+    if (control) {
+        if (control->effectivelyEnabled() && control->onMouseDown)
+            deliver([control, button, shift, x, y] { control->onMouseDown(button, shift, x, y); });
+    } else if (onMouseDown) {
+        deliver([this, button, shift, x, y] { onMouseDown(button, shift, x, y); });
+    }
+}
+
+void Form::detachTimers()
+{
+    for (const auto& control : controls_)
+        if (control->kind() == ControlKind::Timer)
+            static_cast<Timer*>(control.get())->detach();
+}
+
+void Form::changed(Property property)
+{
+    if (observer_)
+        observer_->formChanged(*this, property);
+}
+
+}  // namespace tappon

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/color.h"
+#include "platform/control.h"
+
+#include <string>
+
+namespace tappon {
+
+// A frame: a container drawn with the toolkit's outline, optionally captioned.
+class Frame : public Control {
+public:
+    Frame(Form& form, std::string name, int index) : Control(form, ControlKind::Frame, std::move(name), index) {}
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption) { caption_ = std::move(caption); }
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color color) { backColor_ = color; }
+
+private:
+    std::string caption_;
+    Color backColor_ = Color::fromSystem(SystemColor::ButtonFace);
+};
+
+}  // namespace tappon

@@ -1,0 +1,100 @@
+#include "platform/scheduler.h"
+
+namespace tappon {
+
+Scheduler::TimerId Scheduler::add(std::function<void()> tick)
+{
+    const TimerId id = nextId_++;
+    entries_[id].tick = std::move(tick);
+    return id;
+}
+
+void Scheduler::remove(TimerId id)
+{
+    if (entries_.erase(id) > 0)
+        notifyChange();
+}
+
+void Scheduler::start(TimerId id, std::chrono::milliseconds interval)
+{
+    const auto it = entries_.find(id);
+    if (it == entries_.end())
+        return;
+    Entry& entry = it->second;
+    entry.interval = interval;
+    entry.started = interval.count() > 0;
+    entry.deadline = clock_.now() + interval;
+    notifyChange();
+}
+
+void Scheduler::stop(TimerId id)
+{
+    const auto it = entries_.find(id);
+    if (it == entries_.end() || !it->second.started)
+        return;
+    it->second.started = false;
+    notifyChange();
+}
+
+bool Scheduler::isRunning(TimerId id) const
+{
+    const auto it = entries_.find(id);
+    return it != entries_.end() && it->second.started;
+}
+
+std::optional<Duration> Scheduler::nextDeadline() const
+{
+    std::optional<Duration> earliest;
+    for (const auto& [id, entry] : entries_) {
+        if (entry.started && !entry.inTick && (!earliest || entry.deadline < *earliest))
+            earliest = entry.deadline;
+    }
+    return earliest;
+}
+
+void Scheduler::runDue()
+{
+    for (;;) {
+        const Duration now = clock_.now();
+        // Search afresh for every tick: a tick may add, remove, start or stop timers.
+        TimerId dueId = 0;
+        Duration dueAt{};
+        for (const auto& [id, entry] : entries_) {
+            if (entry.started && !entry.inTick && entry.deadline <= now && (dueId == 0 || entry.deadline < dueAt)) {
+                dueId = id;
+                dueAt = entry.deadline;
+            }
+        }
+        if (dueId == 0)
+            return;
+
+        Entry& entry = entries_.at(dueId);
+        entry.deadline += entry.interval;
+        if (entry.deadline <= now)
+            entry.deadline = now + entry.interval;
+        entry.inTick = true;
+        notifyChange();
+
+        const std::function<void()> tick = entry.tick;  // the entry may go away during the tick
+        if (invoker_)
+            invoker_(tick);
+        else
+            tick();
+
+        const auto it = entries_.find(dueId);
+        if (it != entries_.end()) {
+            // If the tick blocked past its next deadline, that tick comes at once and
+            // the timer then re-phases from that moment (see the top of the loop).
+            it->second.inTick = false;
+            notifyChange();
+        }
+    }
+}
+
+void Scheduler::notifyChange()
+{
+    if (onChange_)
+        onChange_();
+}
+
+}  // namespace tappon

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/clock.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace tappon {
+
+// Owns the deadlines of every interval timer of every window. It never reads time by
+// itself to decide anything but what is due: the driver (the toolkit's precise timer,
+// or a test's virtual clock) calls runDue() when the earliest deadline has come.
+//
+// Deadlines stay on their grid (next += interval). A tick that comes more than an
+// interval late fires once and re-phases from now, so a stall never bursts. A timer
+// whose tick is still running (its handler waits in a modal message box) is not
+// ticked again until that handler returns; every other timer goes on.
+class Scheduler {
+public:
+    using TimerId = std::uint64_t;
+    using Invoker = std::function<void(const std::function<void()>&)>;
+
+    explicit Scheduler(const Clock& clock) : clock_(clock) {}
+    Scheduler(const Scheduler&) = delete;
+    Scheduler& operator=(const Scheduler&) = delete;
+
+    TimerId add(std::function<void()> tick);
+    void remove(TimerId id);
+
+    // (Re)starts the interval from now. An interval of 0 never ticks.
+    void start(TimerId id, std::chrono::milliseconds interval);
+    void stop(TimerId id);
+    bool isRunning(TimerId id) const;
+
+    // Earliest deadline among started timers whose tick is not in progress.
+    std::optional<Duration> nextDeadline() const;
+
+    // Dispatches every tick due at the clock's present time, earliest deadline first,
+    // ties in the order the timers were added. Safe to call again from inside a tick.
+    void runDue();
+
+    // Each tick runs through the invoker (which traps runtime errors); default: direct.
+    void setInvoker(Invoker invoker) { invoker_ = std::move(invoker); }
+    // Called whenever nextDeadline() may have changed, so a driver can re-arm.
+    void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+    const Clock& clock() const { return clock_; }
+
+private:
+    struct Entry {
+        std::function<void()> tick;
+        std::chrono::milliseconds interval{0};
+        Duration deadline{0};
+        bool started = false;
+        bool inTick = false;
+    };
+
+    void notifyChange();
+
+    const Clock& clock_;
+    std::map<TimerId, Entry> entries_;
+    TimerId nextId_ = 1;
+    Invoker invoker_;
+    std::function<void()> onChange_;
+};
+
+}  // namespace tappon

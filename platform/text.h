@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Text is UTF-8 throughout the model; lengths and positions count characters.
+namespace tappon {
+
+// The number of characters in a text.
+std::size_t characterCount(std::string_view text);
+
+// The first `count` characters of a text (all of it when it is shorter; none for 0).
+std::string leftCharacters(std::string_view text, std::size_t count);
+
+// The one-character text of a character code (a UTF-16 code unit, as key presses
+// deliver them). Surrogate halves, which are no character by themselves, give U+FFFD.
+std::string characterOf(std::uint16_t code);
+
+}  // namespace tappon

@@ -1,0 +1,20 @@
+#include "platform/text_box.h"
+
+#include "platform/text.h"
+
+namespace tappon {
+
+void TextBox::setText(std::string text)
+{
+    text_ = clamp(std::move(text));
+    changed(Property::Text);
+}
+
+std::string TextBox::clamp(std::string text) const
+{
+    if (maxLength_ > 0)
+        return leftCharacters(text, maxLength_);
+    return text;
+}
+
+}  // namespace tappon

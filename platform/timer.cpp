@@ -1,0 +1,54 @@
+#include "platform/timer.h"
+
+namespace tappon {
+
+Timer::Timer(Form& form, std::string name, int index, Scheduler& scheduler)
+    : Control(form, ControlKind::Timer, std::move(name), index), scheduler_(&scheduler)
+{
+    id_ = scheduler_->add([this] {
+        if (onTimer)
+            onTimer();
+    });
+    // A design may create a timer enabled; it starts when the Form sets the interval.
+    Control::setEnabled(false);
+}
+
+Timer::~Timer()
+{
+    detach();
+}
+
+void Timer::detach()
+{
+    if (scheduler_)
+        scheduler_->remove(id_);
+    scheduler_ = nullptr;
+}
+
+void Timer::setInterval(std::chrono::milliseconds interval)
+{
+    interval_ = interval;
+    if (enabled())
+        restart();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled == this->enabled())
+        return;
+    Control::setEnabled(enabled);
+    if (!scheduler_)
+        return;
+    if (enabled)
+        restart();
+    else
+        scheduler_->stop(id_);
+}
+
+void Timer::restart()
+{
+    if (scheduler_)
+        scheduler_->start(id_, interval_);
+}
+
+}  // namespace tappon

@@ -1,0 +1,11 @@
+#include "platform/window.h"
+
+#include "platform/application.h"
+
+namespace tappon {
+
+Window::Window(Application& app, const FormDesign& design) : app_(app), form_(app, design)
+{
+}
+
+}  // namespace tappon

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace tappon {
+
+class Application;
+struct FormDesign;
+
+// The base of every window's behaviour class: it owns the window's form, built from
+// the design, and the application it runs in. Subclasses bind their controls and
+// handlers in their constructor and do their load work in Form_Load.
+class Window {
+public:
+    Window(Application& app, const FormDesign& design);
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+    Application& app() { return app_; }
+
+    virtual void Form_Load() {}
+
+private:
+    Application& app_;
+    Form form_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,23 @@
+#include "sound/effects.h"
+
+#include "platform/services.h"
+
+#include <algorithm>
+
+namespace tappon {
+
+std::string effectPath(const std::string& appFolder, std::string_view effect)
+{
+    std::string path = appFolder + std::string(effect);
+#ifndef _WIN32
+    std::replace(path.begin() + static_cast<std::ptrdiff_t>(appFolder.size()), path.end(), '\\', '/');
+#endif
+    return path;
+}
+
+void playEffect(Services& services, std::string_view effect)
+{
+    services.sound.play(effectPath(services.appInfo.folder(), effect));
+}
+
+}  // namespace tappon

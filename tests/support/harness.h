@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/application.h"
+#include "platform/services.h"
+#include "tests/support/fakes.h"
+#include "tests/support/headless_host.h"
+#include "tests/support/virtual_clock.h"
+
+#include <chrono>
+
+namespace tappon::testing {
+
+// A whole program without a screen: fake services, a virtual clock and a headless
+// host around one Application. Tests create windows in it and let time pass.
+struct Harness {
+    VirtualClock clock;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    TestRandom random;
+    FakeAppInfo appInfo;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeFiles files;
+    HeadlessHost host;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    Application app{services, clock, host};
+
+    void advance(Duration duration) { clock.advance(app.scheduler(), duration); }
+    void advanceMs(long long ms) { advance(std::chrono::milliseconds(ms)); }
+};
+
+}  // namespace tappon::testing
