@@ -330,6 +330,8 @@ void Form::keyPress(std::int16_t keyAscii)
 
 bool Form::shortcut(std::string_view keyName)
 {
+    if (!context_.acceptsInput(*this))
+        return false;
     for (const auto& control : controls_) {
         if (control->kind() != ControlKind::MenuItem)
             continue;

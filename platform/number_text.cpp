@@ -75,6 +75,30 @@ NumberPrefix scanNumber(std::string_view text, std::size_t pos)
     return prefix;
 }
 
+// The power of ten of a number's leading digit ("250" -> 2, "0.05" -> -2), exponent
+// included; used only to tell an overflow from an underflow.
+long decimalMagnitude(const std::string& normalised)
+{
+    const std::size_t e = normalised.find('e');
+    const std::string mantissa = normalised.substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos) {
+        const char* first = normalised.data() + e + 1;
+        if (*first == '+')
+            ++first;
+        if (std::from_chars(first, normalised.data() + normalised.size(), exponent).ec != std::errc())
+            exponent = (normalised[e + 1] == '-') ? -100000 : 100000;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::string whole = mantissa.substr(0, point);
+    const std::size_t firstNonZero = whole.find_first_not_of("-0");
+    if (firstNonZero != std::string::npos)
+        return exponent + static_cast<long>(whole.size() - firstNonZero) - 1;
+    const std::string fraction = point == std::string::npos ? std::string() : mantissa.substr(point + 1);
+    const std::size_t lead = fraction.find_first_not_of('0');
+    return lead == std::string::npos ? -100000 : exponent - static_cast<long>(lead) - 1;
+}
+
 std::optional<double> parse(const std::string& normalised)
 {
     double value = 0.0;
@@ -83,9 +107,7 @@ std::optional<double> parse(const std::string& normalised)
     const auto result = std::from_chars(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Underflow reads as 0; a magnitude beyond double is an overflow.
-        if (std::abs(value) < 1.0)
-            return 0.0;
-        return std::nullopt;
+        return decimalMagnitude(normalised) > 0 ? std::nullopt : std::optional<double>(0.0);
     }
     if (result.ec != std::errc())
         return 0.0;

@@ -22,9 +22,15 @@ public:
                 now_ = *next;
             scheduler.runDue();
         }
-        now_ = target;
+        // A tick that itself let time pass (a message box left open) may have carried
+        // the clock beyond the target already; time never runs backwards.
+        if (target > now_)
+            now_ = target;
         scheduler.runDue();
     }
+
+    // Time passes without any dispatch, as when the program stalls.
+    void jump(Duration duration) { now_ += duration; }
 
 private:
     Duration now_{0};

@@ -1,0 +1,40 @@
+# The two commands of the README: `make run` and `make test`. Each installs what is
+# missing from Debian's packages, configures and builds.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev \
+                  libxcb1-dev libgtest-dev
+RUN_PACKAGES   := qt6-translations-l10n qt6-qpa-plugins libqt6multimedia6 \
+                  fonts-arphic-uming fonts-kaushanscript
+TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
+                  python3 g++-mingw-w64-x86-64
+
+.PHONY: run test build deps test-deps clean
+
+deps:
+	@tools/install-packages $(BUILD_PACKAGES) $(RUN_PACKAGES)
+
+test-deps: deps
+	@tools/install-packages $(TEST_PACKAGES)
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPPON_WARNINGS_AS_ERRORS=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./tappon
+
+# The whole suite, then the unit and widget tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: test-deps build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAPPON_SANITIZE=ON -DTAPPON_WARNINGS_AS_ERRORS=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L 'unit|qt'
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
