@@ -1,0 +1,236 @@
+// The game clock, the verdict at the end of the time and the best score.
+#include "tests/support/game_fixture.h"
+
+namespace tappon {
+namespace {
+
+using testing::GameTest;
+
+class GameClockTest : public GameTest {
+protected:
+    // Runs a game whose hits are `hits` against the given target to its end.
+    void finishGameWith(int hits, std::int32_t target, const char* minutes = "1")
+    {
+        startGame(minutes);
+        game.targetScore = target;
+        game.hitCount = static_cast<std::int16_t>(hits);
+        game.Label4.setCaption(std::to_string(hits));
+        h.messageBox.shown.clear();
+        h.advanceMs(static_cast<long long>(std::stod(minutes) * 60000));
+    }
+    std::string verdictTitle() const
+    {
+        return h.messageBox.shown.empty() ? std::string("(none)") : h.messageBox.shown.back().title;
+    }
+};
+
+TEST_F(GameClockTest, AOneMinuteGameEndsAtItsSixtiethTick)
+{
+    startGame();
+    h.advanceMs(1000);
+    EXPECT_EQ(game.Label5.caption(), "59");
+    h.advanceMs(58000);
+    EXPECT_EQ(game.Label5.caption(), "1");
+    EXPECT_TRUE(game.Timer2.enabled());
+    h.advanceMs(999);
+    EXPECT_TRUE(game.Timer1.enabled());
+    h.advanceMs(1);
+    EXPECT_EQ(game.Label5.caption(), "0");
+    EXPECT_FALSE(game.Timer1.enabled());
+    EXPECT_FALSE(game.Timer2.enabled());
+    EXPECT_TRUE(game.Command1.enabled());
+    EXPECT_TRUE(game.Text1.enabled());
+}
+
+TEST_F(GameClockTest, AFractionalTimeEndsAtTheFirstTickAtOrBelowZero)
+{
+    startGame(".01");
+    EXPECT_EQ(game.Label5.caption(), "0.6");
+    h.advanceMs(1000);
+    EXPECT_EQ(game.Label5.caption(), "0");
+    EXPECT_FALSE(game.Timer2.enabled());
+    ASSERT_EQ(h.messageBox.shown.size(), 1u);  // 0 hits against target 0: "Harder！"
+}
+
+TEST_F(GameClockTest, ATimeOfZeroOrLessEndsOneSecondLater)
+{
+    startGame("-1");
+    EXPECT_EQ(game.Label5.caption(), "-60");
+    h.advanceMs(999);
+    EXPECT_TRUE(game.Timer2.enabled());
+    h.advanceMs(1);
+    EXPECT_FALSE(game.Timer2.enabled());
+    EXPECT_EQ(game.Label5.caption(), "0");
+}
+
+TEST_F(GameClockTest, PausingDoesNotConsumeGameTime)
+{
+    startGame();
+    h.advanceMs(10500);
+    click(game.Command3);
+    h.advanceMs(600000);
+    click(game.Command1);
+    EXPECT_EQ(game.Label5.caption(), "50");
+    h.advanceMs(49999);
+    EXPECT_TRUE(game.Timer2.enabled());
+    h.advanceMs(1);
+    EXPECT_FALSE(game.Timer2.enabled());
+}
+
+TEST_F(GameClockTest, TheVerdictsAtTheirBoundariesForTargetTen)
+{
+    // T1 = 7, T2 = 10, T3 = 12.
+    const std::pair<int, const char*> cases[] = {
+        {7, "Harder！"}, {8, "Come on ！"}, {9, "Come on ！"}, {10, "(none)"}, {11, "(none)"}, {12, "Very good！"}, {40, "Very good！"},
+    };
+    for (const auto& [hits, title] : cases) {
+        click(game.Command2);
+        finishGameWith(hits, 10);
+        EXPECT_EQ(verdictTitle(), title) << hits << " hits";
+    }
+}
+
+TEST_F(GameClockTest, TheVerdictsAtTheirBoundariesForTargetTwenty)
+{
+    finishGameWith(14, 20);
+    EXPECT_EQ(verdictTitle(), "Harder！");
+    click(game.Command2);
+    finishGameWith(15, 20);
+    EXPECT_EQ(verdictTitle(), "Come on ！");
+}
+
+TEST_F(GameClockTest, EachVerdictHasItsExactTextsAnInformationIconAndNoOtherButton)
+{
+    finishGameWith(0, 10);
+    EXPECT_EQ(h.messageBox.shown.back().prompt, "You are a loser man！");
+    EXPECT_EQ(h.messageBox.shown.back().icon, MessageIcon::Information);
+    finishGameWith(9, 10);
+    EXPECT_EQ(h.messageBox.shown.back().prompt, "Right.Come on.Continue for a top one！");
+    finishGameWith(12, 10);
+    EXPECT_EQ(h.messageBox.shown.back().prompt, "Congraduation！You are very good！");
+    EXPECT_EQ(h.messageBox.shown.back().title, "Very good！");
+}
+
+TEST_F(GameClockTest, ThePoorerVerdictsRunTheStopAndNeverRaiseTheBestScore)
+{
+    game.Label10.setCaption("3");
+    finishGameWith(9, 10);
+    EXPECT_EQ(verdictTitle(), "Come on ！");
+    EXPECT_EQ(game.Label10.caption(), "3");
+    for (const float top : tops())
+        EXPECT_EQ(top, -600);
+    EXPECT_FALSE(game.Command2.enabled());
+    EXPECT_EQ(effectsPlayed().back(), "du.WAV");
+}
+
+TEST_F(GameClockTest, VeryGoodRaisesTheBestScoreByCopyingTheHitsCaption)
+{
+    game.Label10.setCaption("9");
+    finishGameWith(12, 10);
+    EXPECT_EQ(game.Label10.caption(), "12");
+    EXPECT_EQ(game.Label4.caption(), "0");
+    EXPECT_EQ(game.hitCount, 0);
+    // No stop: the letters stay where they stopped and the stop button stays usable.
+    EXPECT_TRUE(game.Command2.enabled());
+    EXPECT_NE(tops(), (std::array<float, 5>{-600, -600, -600, -600, -600}));
+}
+
+TEST_F(GameClockTest, AGameWithNoMessageRaisesTheBestScoreToo)
+{
+    finishGameWith(11, 10);
+    EXPECT_EQ(verdictTitle(), "(none)");
+    EXPECT_EQ(game.Label10.caption(), "11");
+}
+
+TEST_F(GameClockTest, ABestScoreEqualToTheHitsIsNotReplaced)
+{
+    game.Label10.setCaption("12.0");
+    finishGameWith(12, 10);
+    EXPECT_EQ(game.Label10.caption(), "12.0");
+}
+
+TEST_F(GameClockTest, TheTargetIsTheMinutesTimesTheHitsPerMinuteOfTheLevel)
+{
+    startGame("1");
+    EXPECT_EQ(game.targetScore, 30);
+    click(game.Command2);
+    click(game.jibie[2]);
+    startGame("2.5");
+    EXPECT_EQ(game.targetScore, 112);  // 112.5 halves to even
+    click(game.Command2);
+    click(game.jibie[3]);
+    startGame(".5");
+    EXPECT_EQ(game.targetScore, 30);
+    click(game.Command2);
+    startGame("999");
+    EXPECT_EQ(game.targetScore, 27306);  // the largest whose thresholds fit
+    click(game.Command2);
+    startGame("-1");
+    EXPECT_EQ(game.targetScore, 0);
+}
+
+TEST_F(GameClockTest, AOneMinuteBeginnerGameIsJudgedAgainstThirtyHits)
+{
+    const std::pair<int, const char*> cases[] = {
+        {21, "Harder！"}, {22, "Come on ！"}, {29, "Come on ！"}, {30, "(none)"}, {35, "(none)"}, {36, "Very good！"},
+    };
+    for (const auto& [hits, title] : cases) {
+        click(game.Command2);
+        startGame("1");
+        game.hitCount = static_cast<std::int16_t>(hits);
+        game.Label4.setCaption(std::to_string(hits));
+        h.messageBox.shown.clear();
+        h.advanceMs(60000);
+        EXPECT_EQ(verdictTitle(), title) << hits << " hits";
+    }
+}
+
+TEST_F(GameClockTest, AGameThatWasPausedAndResumedIsOverWhenItsTimeIsUp)
+{
+    startGame(".05");  // three seconds
+    click(game.Command3);
+    click(game.Command1);
+    game.targetScore = 0;
+    game.hitCount = 5;
+    game.Label4.setCaption("5");
+    h.advanceMs(3000);
+    EXPECT_EQ(verdictTitle(), "Very good！");
+    EXPECT_FALSE(game.paused);
+    EXPECT_FALSE(game.Command3.enabled());
+    EXPECT_FALSE(game.pause1.enabled());
+    EXPECT_TRUE(game.Command2.enabled());
+    h.messageBox.shown.clear();
+    click(game.Command1);  // a new game, not a resume of the finished one
+    EXPECT_EQ(game.Label5.caption(), "3");
+    h.advanceMs(1000);
+    EXPECT_TRUE(h.messageBox.shown.empty());
+    EXPECT_EQ(game.Label5.caption(), "2");
+}
+
+TEST_F(GameClockTest, TheLettersStandStillWhileTheVerdictIsOpen)
+{
+    std::array<float, 5> atVerdict{};
+    std::array<float, 5> afterWaiting{};
+    h.messageBox.whileOpen = [&](const testing::ShownMessage&) {
+        atVerdict = tops();
+        h.advanceMs(5000);
+        afterWaiting = tops();
+    };
+    finishGameWith(50, 10);
+    EXPECT_EQ(atVerdict, afterWaiting);
+}
+
+TEST_F(GameClockTest, ANineHundredNinetyNineMinuteGameRunsToItsEnd)
+{
+    startGame("999");
+    showLetters({"5", "a", "b", "c", "d"});
+    type("a");
+    h.advanceMs(999LL * 60 * 1000 - 1);
+    EXPECT_EQ(game.Label5.caption(), "1");
+    h.advanceMs(1);
+    EXPECT_EQ(verdictTitle(), "Harder！");
+    EXPECT_EQ(game.Label5.caption(), "0");
+}
+
+}  // namespace
+}  // namespace tappon
