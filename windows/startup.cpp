@@ -1,14 +1,15 @@
 #include "windows/startup.h"
 
-#include "game/frmtype.h"
 #include "platform/application.h"
+#include "windows/frm_splash.h"
 
 namespace tappon {
 
+// The splash window is the first window; it opens the main window when it is done.
 void startProgram(Application& app)
 {
-    frmtype& main = app.load<frmtype>();
-    app.show(main, ShowMode::Modeless);
+    frmSplash& splash = app.load<frmSplash>();
+    app.show(splash, ShowMode::Modeless);
 }
 
 }  // namespace tappon

@@ -1,0 +1,328 @@
+#include "designs/designs.h"
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "sound/effects.h"
+#include "tests/support/harness.h"
+#include "windows/frm_splash.h"
+#include "windows/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tappon {
+namespace {
+
+using testing::Harness;
+
+class SplashWindowTest : public ::testing::Test {
+protected:
+    // Runs the splash up to and including tick `n` (ticks fall every 50 ms from loading).
+    void runToTick(int n) { h.advance(std::chrono::milliseconds(50LL * n) - h.clock.now()); }
+    void nextTick() { h.advanceMs(50); }
+
+    std::string effect(std::string_view name) const { return effectPath(h.appInfo.folderPath, name); }
+    std::vector<std::string> played() const { return h.sound.played; }
+    bool splashLoaded() const { return h.app.find<frmSplash>() != nullptr; }
+
+    Harness h;
+    frmSplash& splash = h.app.load<frmSplash>();
+};
+
+TEST_F(SplashWindowTest, EachTileAppearsAtItsTickWithAShotAndNotBefore)
+{
+    // Ticks 2, 4 and 6 show Image1(0), (1) and (2), each with one Gun shot.
+    const std::vector<std::vector<bool>> visibleAfterTick = {
+        {false, false, false}, {false, false, false}, {true, false, false}, {true, false, false},
+        {true, true, false},   {true, true, false},   {true, true, true},   {true, true, true},
+    };
+    const std::vector<std::size_t> shotsAfterTick = {0, 0, 1, 1, 2, 2, 3, 3};
+    for (int tick = 0; tick <= 7; ++tick) {
+        if (tick > 0)
+            nextTick();
+        ASSERT_EQ(splash.splashTicks, tick);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(splash.Image1[i].visible(), visibleAfterTick[tick][i]) << "Image1(" << i << ") after tick " << tick;
+        EXPECT_EQ(played().size(), shotsAfterTick[tick]) << "after tick " << tick;
+    }
+    EXPECT_EQ(played(), std::vector<std::string>(3, effect(kSoundGun)));
+}
+
+TEST_F(SplashWindowTest, TheFirstTickComes50MsAfterLoading)
+{
+    h.advanceMs(49);
+    EXPECT_EQ(splash.splashTicks, 0);
+    h.advanceMs(1);
+    EXPECT_EQ(splash.splashTicks, 1);
+}
+
+TEST_F(SplashWindowTest, TheBarStaysHiddenUntilTickNine)
+{
+    runToTick(8);
+    EXPECT_FALSE(splash.Shape2.visible());
+    EXPECT_EQ(splash.Shape2.width(), 255.0f);
+    EXPECT_EQ(h.random.seedings, 0);
+    nextTick();
+    EXPECT_TRUE(splash.Shape2.visible());
+}
+
+TEST_F(SplashWindowTest, TheBarGrowsBy2000UntilItReachesTheWindowWidthThenStays)
+{
+    // The window is 4710 wide: the bar passes it at 6255 and stays there until tick 14.
+    std::vector<float> widths;
+    for (int tick = 9; tick <= 13; ++tick) {
+        runToTick(tick);
+        widths.push_back(splash.Shape2.width());
+    }
+    EXPECT_EQ(widths, (std::vector<float>{2255, 4255, 6255, 6255, 6255}));
+}
+
+TEST_F(SplashWindowTest, EachGrowthCentresTheBarOnTheWindowWidth)
+{
+    runToTick(9);
+    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 2255.0f) / 2.0f);
+    nextTick();
+    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 4255.0f) / 2.0f);
+    nextTick();
+    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 6255.0f) / 2.0f);
+}
+
+TEST_F(SplashWindowTest, TheCentringUsesTheOuterWidthReadAnewAtEachGrowth)
+{
+    // The window's Width includes its frame; a frame reported later counts from then on.
+    runToTick(9);
+    splash.form().setFrameMetrics(FrameMetrics{.left = 45, .top = 300, .right = 45, .bottom = 45});
+    nextTick();
+    EXPECT_EQ(splash.Shape2.left(), (4800.0f - 4255.0f) / 2.0f);
+}
+
+TEST_F(SplashWindowTest, TheWidthTestComparesWithTheOuterWidthReadAnew)
+{
+    // A frame 800 wide on each side makes the window 6310 wide: 6255 still grows.
+    runToTick(11);
+    splash.form().setFrameMetrics(FrameMetrics{.left = 800, .top = 300, .right = 800, .bottom = 45});
+    nextTick();
+    EXPECT_EQ(splash.Shape2.width(), 8255.0f);
+    nextTick();
+    EXPECT_EQ(splash.Shape2.width(), 8255.0f);
+}
+
+TEST_F(SplashWindowTest, TicksFourteenAndTwentyCollapseTheBarAtTheLeftEdge)
+{
+    runToTick(14);
+    EXPECT_EQ(splash.Shape2.width(), 0.0f);
+    EXPECT_EQ(splash.Shape2.left(), 0.0f);
+    runToTick(20);
+    EXPECT_EQ(splash.Shape2.width(), 0.0f);
+    EXPECT_EQ(splash.Shape2.left(), 0.0f);
+}
+
+TEST_F(SplashWindowTest, AfterEachCollapseTheBarGrowsAgainFrom2000Centred)
+{
+    for (const int collapse : {14, 20}) {
+        std::vector<float> widths;
+        std::vector<float> lefts;
+        for (int tick = collapse + 1; tick <= collapse + 5; ++tick) {
+            runToTick(tick);
+            widths.push_back(splash.Shape2.width());
+            lefts.push_back(splash.Shape2.left());
+        }
+        EXPECT_EQ(widths, (std::vector<float>{2000, 4000, 6000, 6000, 6000})) << "after tick " << collapse;
+        EXPECT_EQ(lefts, (std::vector<float>{1355, 355, -645, -645, -645})) << "after tick " << collapse;
+    }
+    runToTick(39);
+    EXPECT_EQ(splash.Shape2.width(), 6000.0f);
+}
+
+TEST_F(SplashWindowTest, EveryGrowthTickReseedsFromTheClockAndOthersDoNot)
+{
+    // Growth ticks: 9-11, 15-17 and 21-23.
+    const std::vector<int> seedingsAfterTick = {1, 2, 3, 3, 3, 3, 4, 5, 6, 6, 6, 6, 7, 8, 9, 9};
+    for (int tick = 9; tick <= 24; ++tick) {
+        runToTick(tick);
+        EXPECT_EQ(h.random.seedings, seedingsAfterTick[static_cast<std::size_t>(tick - 9)]) << "after tick " << tick;
+    }
+    runToTick(39);
+    EXPECT_EQ(h.random.seedings, 9);
+    EXPECT_EQ(h.random.draws, 27);
+}
+
+TEST_F(SplashWindowTest, TheBarColourComesFromThreeDrawsInRedGreenBlueOrder)
+{
+    runToTick(8);
+    h.random.queue({10.0f / 256, 20.0f / 256, 30.0f / 256});
+    nextTick();
+    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(10, 20, 30));
+}
+
+TEST_F(SplashWindowTest, ColourComponentsRoundHalvesToEvenAndShow256As255)
+{
+    // r x 256 = 0.5 gives 0, 1.5 gives 2; 255.5 and above give 256, shown as 255.
+    runToTick(8);
+    h.random.queue({0.5f / 256, 1.5f / 256, 255.5f / 256});
+    nextTick();
+    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(0, 2, 255));
+    h.random.queue({2.5f / 256, 254.5f / 256, 0.99999994f});
+    nextTick();
+    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(2, 254, 255));
+}
+
+TEST_F(SplashWindowTest, ABarAsWideAsTheWindowIsNeitherWidenedNorRecoloured)
+{
+    // From tick 12 the bar (6255) is wider than the window (4710): no draws, no change.
+    runToTick(11);
+    const Color colour = splash.Shape2.borderColor();
+    h.random.queue({0.25f, 0.5f, 0.75f});
+    runToTick(13);
+    EXPECT_EQ(splash.Shape2.borderColor(), colour);
+    EXPECT_EQ(splash.Shape2.width(), 6255.0f);
+    EXPECT_EQ(h.random.draws, 9);
+}
+
+TEST_F(SplashWindowTest, TheMainWindowOpensAtTickFortyAndNotAtTickThirtyNine)
+{
+    runToTick(39);
+    EXPECT_EQ(h.app.find<frmtype>(), nullptr);
+    EXPECT_TRUE(splashLoaded());
+    nextTick();
+    EXPECT_NE(h.app.find<frmtype>(), nullptr);
+    EXPECT_EQ(h.clock.now(), std::chrono::milliseconds(2000));
+}
+
+TEST_F(SplashWindowTest, AtTickFortyTheMainWindowIsShownModelessTheChimePlaysAndTheSplashGoes)
+{
+    runToTick(39);
+    const std::size_t showsBefore = h.host.shows.size();
+    nextTick();
+
+    ASSERT_EQ(h.host.shows.size(), showsBefore + 1);
+    EXPECT_EQ(h.host.shows.back().form, "frmtype");
+    EXPECT_EQ(h.host.shows.back().mode, ShowMode::Modeless);
+    EXPECT_EQ(played().back(), effect(kSoundDing));
+    EXPECT_FALSE(splashLoaded());
+    ASSERT_EQ(h.app.windows().size(), 1u);
+    EXPECT_NE(dynamic_cast<frmtype*>(h.app.windows().front().get()), nullptr);
+    EXPECT_EQ(h.host.detached, std::vector<std::string>{"frmSplash"});
+}
+
+// A sound player that notes, for each effect, what the windows looked like right then.
+struct WitnessingSound : SoundPlayer {
+    explicit WitnessingSound(testing::HeadlessHost& watchedHost) : host(watchedHost) {}
+    struct Moment {
+        std::string path;
+        std::size_t shows = 0;
+        bool splashLoaded = false;
+    };
+    void play(const std::string& path) override
+    {
+        moments.push_back({path, host.shows.size(), app && app->find<frmSplash>() != nullptr});
+    }
+    testing::HeadlessHost& host;
+    Application* app = nullptr;
+    std::vector<Moment> moments;
+};
+
+TEST(SplashOrderTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGoes)
+{
+    Harness parts;
+    WitnessingSound sound{parts.host};
+    Services services{parts.messageBox, sound, parts.random, parts.appInfo, parts.shell, parts.registry,
+                      parts.launcher, parts.files};
+    Application app{services, parts.clock, parts.host};
+    sound.app = &app;
+    app.load<frmSplash>();
+    parts.clock.advance(app.scheduler(), std::chrono::milliseconds(2000));
+
+    ASSERT_EQ(sound.moments.size(), 4u);
+    const WitnessingSound::Moment& chime = sound.moments.back();
+    EXPECT_EQ(chime.path, effectPath(parts.appInfo.folderPath, kSoundDing));
+    ASSERT_EQ(chime.shows, 1u);
+    EXPECT_EQ(parts.host.shows.front().form, "frmtype");
+    EXPECT_TRUE(chime.splashLoaded);
+    EXPECT_EQ(app.find<frmSplash>(), nullptr);
+}
+
+TEST_F(SplashWindowTest, TheSplashNeverTicksAgainAfterItHasGone)
+{
+    runToTick(40);
+    const std::vector<std::string> soundsAtForty = played();
+    h.advanceMs(5000);
+    EXPECT_EQ(played(), soundsAtForty);
+    EXPECT_EQ(h.app.windows().size(), 1u);
+}
+
+TEST_F(SplashWindowTest, ItsSoundsPlayWhateverTheMainWindowsSoundSwitchSays)
+{
+    // The splash never asks the switch: even with it off, every effect plays.
+    runToTick(39);
+    h.app.load<frmtype>().sound.setChecked(false);
+    nextTick();
+    std::vector<std::string> expected(3, effect(kSoundGun));
+    expected.push_back(effect(kSoundDing));
+    EXPECT_EQ(played(), expected);
+}
+
+TEST_F(SplashWindowTest, AnExistingMainWindowIsShownNotCreatedAgain)
+{
+    runToTick(39);
+    frmtype& existing = h.app.load<frmtype>();
+    nextTick();
+    EXPECT_EQ(h.app.find<frmtype>(), &existing);
+    EXPECT_EQ(h.app.windows().size(), 1u);
+}
+
+// A splash window narrower than the bar's design width of 255.
+FormDesign narrowSplash()
+{
+    FormDesign design = designs::splashWindow();
+    design.clientWidth = 200;
+    return design;
+}
+
+TEST(NarrowSplashWindowTest, SeesNoGrowthUntilTheCollapseThenGrowsOnceFromZero)
+{
+    // The width test reads the bar's width before the growth: 255 is not less than 200.
+    Harness h;
+    frmSplash& splash = h.app.load<frmSplash>(narrowSplash());
+    h.advanceMs(50 * 14);
+    EXPECT_EQ(splash.splashTicks, 14);
+    EXPECT_FALSE(splash.Shape2.visible());
+    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(255, 255, 255));
+    EXPECT_EQ(h.random.seedings, 0);
+    EXPECT_EQ(splash.Shape2.width(), 0.0f);
+
+    h.advanceMs(50);
+    EXPECT_TRUE(splash.Shape2.visible());
+    EXPECT_EQ(splash.Shape2.width(), 2000.0f);
+    EXPECT_EQ(splash.Shape2.left(), -900.0f);
+    h.advanceMs(50 * 4);
+    EXPECT_EQ(splash.Shape2.width(), 2000.0f);
+    EXPECT_EQ(h.random.seedings, 1);
+}
+
+TEST(SplashStartTest, TheProgramStartsOnTheSplashAloneShownModeless)
+{
+    Harness h;
+    startProgram(h.app);
+    ASSERT_EQ(h.app.windows().size(), 1u);
+    EXPECT_NE(h.app.find<frmSplash>(), nullptr);
+    ASSERT_EQ(h.host.shows.size(), 1u);
+    EXPECT_EQ(h.host.shows.front().form, "frmSplash");
+    EXPECT_EQ(h.host.shows.front().mode, ShowMode::Modeless);
+}
+
+TEST(SplashStartTest, TheMainWindowsLoadRunsTwoSecondsAfterStart)
+{
+    Harness h;
+    startProgram(h.app);
+    h.advanceMs(1999);
+    EXPECT_EQ(h.app.find<frmtype>(), nullptr);
+    h.advanceMs(1);
+    ASSERT_NE(h.app.find<frmtype>(), nullptr);
+    EXPECT_EQ(h.app.find<frmtype>()->baseSpeed, 25);  // Form_Load has run
+    EXPECT_EQ(h.app.find<frmSplash>(), nullptr);
+}
+
+}  // namespace
+}  // namespace tappon

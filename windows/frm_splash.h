@@ -1,0 +1,33 @@
+#pragma once
+
+#include "designs/designs.h"
+#include "platform/control_array.h"
+#include "platform/image.h"
+#include "platform/shape.h"
+#include "platform/timer.h"
+#include "platform/window.h"
+
+#include <cstdint>
+
+namespace tappon {
+
+// The start-up window: three name tiles appear one after the other with a shot, a
+// coloured bar grows across the window, collapses and grows again; at the 40th tick
+// the window opens the main window and goes away.
+class frmSplash : public Window {
+public:
+    explicit frmSplash(Application& app, const FormDesign& design = designs::splashWindow());
+
+    void Timer2_Timer();
+
+    std::int16_t splashTicks = 0;
+
+    Timer& Timer2;
+    ControlArray<Image> Image1;
+    Shape& Shape2;
+
+private:
+    Color randomBarColor();
+};
+
+}  // namespace tappon
