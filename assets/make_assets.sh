@@ -1,0 +1,324 @@
+#!/usr/bin/env bash
+# Draws every picture, icon and cursor of the game and synthesises its sounds, into
+# this folder. The outputs are committed; run this again only to change them.
+#
+# Needs Debian's imagemagick, sox, python3, fonts-kaushanscript and fonts-arphic-uming.
+# Stars, noise and brush texture come from fixed seeds, so a rerun gives the same files.
+#   bash assets/make_assets.sh
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$here"
+
+for tool in convert identify sox python3 fc-match; do
+    command -v "$tool" >/dev/null || { echo "make_assets: $tool is missing" >&2; exit 1; }
+done
+
+font_file() { # family, package
+    local file
+    file="$(fc-match -f '%{file}' "$1")"
+    case "$(fc-match -f '%{family}' "$1")" in
+        *"$1"*) echo "$file" ;;
+        *) echo "make_assets: font \"$1\" is missing (apt-get install $2)" >&2; exit 1 ;;
+    esac
+}
+brush_font="$(font_file 'Kaushan Script' fonts-kaushanscript)"
+song_font="$(font_file 'AR PL UMing CN' fonts-arphic-uming)"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p pictures/main pictures/splash pictures/help pictures/about icons Sound
+
+# Everything is drawn S times larger and shrunk with a box filter: even anti-aliasing
+# from ImageMagick's plain drawing primitives.
+S=8
+s() { echo $(($1 * S)); }
+
+jpeg_options=(-type TrueColor -strip -interlace None -sampling-factor 1x1 -quality 92)
+opaque_gif_options=(+dither -colors 128 -alpha off +repage -strip)
+
+# Text drawn alone and cut to its ink, so it can be placed by its visible extent
+# (the brush face's line box is far taller than its letters).
+ink() { # font, point size, text, output, [extra options...]
+    local font="$1" size="$2" text="$3" out="$4"
+    shift 4
+    convert -size "$(s 400)x$(s 120)" xc:black -font "$font" -pointsize "$(s "$size")" \
+        -gravity center "$@" -annotate +0+0 "$text" -trim +repage "$out"
+}
+
+# ---------------------------------------------------------------- main window
+
+draw_field() {
+    local w=377 h=324
+    # Dim stars in the sky and three layers of soft hills, darker towards the front.
+    local shapes
+    shapes="$(python3 - "$w" "$h" <<'EOF'
+import math, random, sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+rnd = random.Random(1998)
+for _ in range(70):
+    x, y = rnd.uniform(2, w - 2), rnd.uniform(2, h * 0.62)
+    b, r = rnd.randint(70, 150), rnd.choice([0.6, 0.8, 1.0, 1.3])
+    print(f"fill rgb({b - 8},{b + 10},{b}) circle {x:.1f},{y:.1f} {x + r:.1f},{y:.1f}")
+def hill(base, waves, colour):
+    points = [f"0,{h}"]
+    for x in range(0, w + 1, 3):
+        points.append(f"{x},{base + sum(a * math.sin(x / p + q) for a, p, q in waves):.1f}")
+    points.append(f"{w},{h}")
+    print(f"fill {colour} polygon " + " ".join(points))
+hill(236, [(14, 47, 0.3), (7, 23, 1.9), (3, 9, 0.7)], "rgb(29,46,37)")
+hill(266, [(12, 61, 2.2), (6, 29, 0.4), (2, 11, 2.8)], "rgb(21,35,28)")
+hill(296, [(9, 73, 4.1), (4, 19, 1.2)], "rgb(14,24,19)")
+EOF
+)"
+    convert -size "${w}x${h}" gradient:'rgb(14,22,19)-rgb(40,56,48)' \
+        \( -size "${w}x${h}" radial-gradient:'rgba(60,82,68,0.35)-rgba(0,0,0,0)' \) \
+        -geometry +0+60 -composite \
+        -draw "$shapes" -blur 0x0.4 \
+        \( -size "${w}x${h}" radial-gradient:'rgba(0,0,0,0)-rgba(0,0,0,0.45)' \) -composite \
+        "${jpeg_options[@]}" pictures/main/field.jpg
+}
+
+# The three button symbols on the buttons' own light grey.
+button_grey='rgb(224,224,224)'
+
+draw_start() {
+    convert -size "$(s 19)x$(s 18)" xc:"$button_grey" \
+        -fill 'rgb(20,50,120)' -draw "polygon $(s 5),$(s 2) $(s 5),$(s 16) $(s 16),$(s 9)" \
+        -fill 'rgb(40,110,225)' -draw "polygon $(s 6),$(s 4) $(s 6),$(s 14) $(s 14),$(s 9)" \
+        -fill 'rgb(110,170,250)' -draw "polygon $(s 6),$(s 4) $(s 6),$(s 7) $(s 11),$(s 7)" \
+        -filter Box -resize '19x18!' "${opaque_gif_options[@]}" pictures/main/start.gif
+}
+
+draw_pause() {
+    convert -size "$(s 20)x$(s 22)" xc:"$button_grey" \
+        -fill 'rgb(150,70,0)' \
+        -draw "roundrectangle $(s 4),$(s 3) $(s 8),$(s 19) $S,$S" \
+        -draw "roundrectangle $(s 12),$(s 3) $(s 16),$(s 19) $S,$S" \
+        -fill 'rgb(250,140,20)' \
+        -draw "rectangle $(s 5),$(s 4) $(s 7),$(s 18)" -draw "rectangle $(s 13),$(s 4) $(s 15),$(s 18)" \
+        -fill 'rgb(255,200,120)' \
+        -draw "rectangle $(s 5),$(s 4) $((5 * S + S / 2)),$(s 18)" \
+        -draw "rectangle $(s 13),$(s 4) $((13 * S + S / 2)),$(s 18)" \
+        -filter Box -resize '20x22!' "${opaque_gif_options[@]}" pictures/main/pause.gif
+}
+
+draw_stop() {
+    convert -size "$(s 21)x$(s 18)" xc:"$button_grey" \
+        -fill 'rgb(120,10,10)' -draw "roundrectangle $(s 4),$(s 2) $(s 17),$(s 16) 10,10" \
+        -fill 'rgb(220,30,30)' -draw "rectangle $(s 5),$(s 3) $(s 16),$(s 15)" \
+        -fill 'rgb(250,110,100)' -draw "rectangle $(s 5),$(s 3) $(s 16),$(s 4)" \
+        -filter Box -resize '21x18!' "${opaque_gif_options[@]}" pictures/main/stop.gif
+}
+
+# ---------------------------------------------------------------- splash window
+
+draw_banner() {
+    # Two lines of outlined brush capitals; black is the transparent colour.
+    local S=4
+    local line=(-fill 'rgb(52,20,0)' -stroke 'rgb(255,146,28)' -strokewidth $((S * 5 / 4)))
+    ink "$brush_font" 19 'TYPE FAST,' "$work/slogan1.png" "${line[@]}"
+    ink "$brush_font" 19 'HIT HARD!' "$work/slogan2.png" "${line[@]}"
+    convert -size "$(s 208)x$(s 44)" xc:black \
+        "$work/slogan1.png" -geometry "+$(s 8)+$(s 2)" -composite \
+        "$work/slogan2.png" -gravity southeast -geometry "+$(s 8)+$(s 3)" -composite \
+        -filter Box -resize '208x44!' -fuzz 2% -transparent black -fuzz 0 +dither -colors 64 \
+        -repage 211x47+1+1 -strip pictures/splash/banner.gif
+}
+
+draw_tile() { # text, width, height, output
+    local S=4 w=$2 h=$3
+    ink "$brush_font" 30 "$1" "$work/tile_ink.png" -fill white
+    convert -size "$(s "$w")x$(s "$h")" gradient:'rgb(70,130,230)-rgb(16,44,128)' \
+        -fill none -strokewidth $((2 * S)) \
+        -stroke 'rgb(150,195,255)' \
+        -draw "line $S,$S $((w * S - S)),$S" -draw "line $S,$S $S,$((h * S - S))" \
+        -stroke 'rgb(8,22,70)' \
+        -draw "line $((w * S - S)),$S $((w * S - S)),$((h * S - S))" \
+        -draw "line $S,$((h * S - S)) $((w * S - S)),$((h * S - S))" \
+        -gravity center \
+        \( -size "$(identify -format '%wx%h' "$work/tile_ink.png")" xc:'rgb(5,15,50)' \
+           "$work/tile_ink.png" -alpha off -compose CopyOpacity -composite \
+           -channel A -evaluate multiply 0.8 +channel \) \
+        -geometry "+$(s 2)+$(s 2)" -compose Over -composite \
+        \( -size "$(identify -format '%wx%h' "$work/tile_ink.png")" xc:'rgb(240,248,255)' \
+           "$work/tile_ink.png" -alpha off -compose CopyOpacity -composite \) \
+        -geometry +0+0 -compose Over -composite \
+        -filter Box -resize "${w}x${h}!" "${jpeg_options[@]}" "$4"
+}
+
+# ---------------------------------------------------------------- help window
+
+draw_title() {
+    # Green brush letters with a faint glow and bristle streaks.
+    local S=4 w=223 h=68
+    ink "$brush_font" 52 'Tappon' "$work/title_ink.png" -fill white
+    convert "$work/title_ink.png" -background black -gravity center \
+        -extent "$(s $w)x$(s $h)" "$work/title_mask.png"
+    convert -size "$(s $w)x$(s $h)" xc:gray50 -seed 1998 +noise Random -colorspace Gray \
+        -motion-blur "0x$(s 10)+20" -level 30%,70% +level 62%,100% "$work/streaks.png"
+    convert -size "$(s $w)x$(s $h)" gradient:'rgb(190,255,130)-rgb(20,150,45)' \
+        "$work/streaks.png" -compose Multiply -composite "$work/title_fill.png"
+    convert -size "$(s $w)x$(s $h)" xc:black \
+        \( -size "$(s $w)x$(s $h)" xc:'rgb(40,200,60)' "$work/title_mask.png" -alpha off \
+           -compose CopyOpacity -composite -blur "0x$(s 5)" -channel A -evaluate multiply 0.7 +channel \) \
+        -compose Over -composite \
+        \( "$work/title_fill.png" "$work/title_mask.png" -alpha off -compose CopyOpacity -composite \) \
+        -compose Over -composite \
+        -filter Box -resize "${w}x${h}!" "${jpeg_options[@]}" pictures/help/title.jpg
+}
+
+# ---------------------------------------------------------------- about window
+
+draw_about_banner() {
+    # The wordmark stays left of x = 212: the window writes the name and the version
+    # over the right part, and the logo over the left corner.
+    local S=4 w=320 h=60
+    ink "$brush_font" 34 'tappon' "$work/mark.png" -fill white
+    ink "$song_font" 10 'EXAMPLE.COM' "$work/domain.png" -fill white -kerning "$(s 3)"
+    convert -size "$(s $w)x$(s $h)" xc:black \
+        \( -size "$(identify -format '%wx%h' "$work/mark.png")" \
+           gradient:'rgb(255,255,255)-rgb(150,160,175)' "$work/mark.png" -alpha off \
+           -compose CopyOpacity -composite \) -geometry "+$(s 58)+$(s 6)" -compose Over -composite \
+        \( -size "$(s 150)x$((S / 2 + 1))" -define gradient:direction=east \
+           gradient:'rgb(110,110,110)-rgb(0,0,0)' \) -geometry "+$(s 58)+$(s 42)" -composite \
+        \( -size "$(identify -format '%wx%h' "$work/domain.png")" xc:'rgb(175,175,175)' \
+           "$work/domain.png" -alpha off -compose CopyOpacity -composite \) \
+        -geometry "+$(s 62)+$(s 46)" -compose Over -composite \
+        -filter Box -resize "${w}x${h}!" "${opaque_gif_options[@]}" pictures/about/banner.gif
+}
+
+draw_logo() {
+    # A key pressed down pixel by pixel; at the bottom it flashes, bounces once and
+    # flashes again. The window plays 0..8 and then 3, 2, 1, which lets it rise again.
+    local depths=(0 1 2 3 4 5 4 5 4)
+    local n=39 frame d top letter sparks
+    for frame in "${!depths[@]}"; do
+        d=${depths[$frame]}
+        top=$(s $((6 + d)))
+        letter='rgb(250,130,10)'
+        sparks='stroke-width 0'
+        if ((d == 5)); then
+            letter='rgb(255,200,40)'
+            sparks="stroke rgb(255,200,60) stroke-width $((S * 3 / 2)) stroke-linecap round
+                line $(s 2),$(s 8) $(s 4),$(s 11)  line $(s 37),$(s 8) $(s 35),$(s 11)
+                line $(s 1),$(s 20) $(s 3),$(s 20)  line $(s 38),$(s 20) $(s 36),$(s 20)
+                line $((19 * S + S / 2)),$(s 1) $((19 * S + S / 2)),$((3 * S + S / 2))"
+        fi
+        convert -size "$(s $n)x$(s $n)" xc:black \
+            -fill 'rgb(44,48,52)' -draw "roundrectangle $(s 4),$(s 14) $(s 35),$(s 37) $(s 3),$(s 3)" \
+            -fill 'rgb(22,24,26)' -draw "roundrectangle $(s 6),$(s 16) $(s 33),$(s 35) $(s 2),$(s 2)" \
+            -fill 'rgb(120,124,132)' \
+            -draw "roundrectangle $(s 7),$((top + 6 * S)) $(s 32),$(s 33) $(s 3),$(s 3)" \
+            \( -size "$(s 25)x$(s 21)" gradient:'rgb(248,248,250)-rgb(186,190,198)' \
+               \( -size "$(s 25)x$(s 21)" xc:black -fill white \
+                  -draw "roundrectangle 0,0 $((25 * S - 1)),$((21 * S - 1)) $(s 3),$(s 3)" \) \
+               -alpha off -compose CopyOpacity -composite \) \
+            -geometry "+$(s 7)+$top" -compose Over -composite \
+            -font "$brush_font" -pointsize "$(s 21)" -fill "$letter" -stroke "$letter" \
+            -strokewidth $((S * 2 / 3)) -gravity center \
+            -annotate "$(printf '%+d%+d' "$(s -1)" "$(s $((d - 1)))")" 'T' \
+            -gravity northwest -stroke none -draw "$sparks" \
+            -filter Box -resize "${n}x${n}!" "${opaque_gif_options[@]}" "pictures/about/logo$frame.gif"
+    done
+}
+
+# ---------------------------------------------------------------- icons and cursor
+
+# The icons' sixteen colours: the playing field's greens, key-cap greys and the
+# letters' orange, yellow and cyan.
+icon_palette=(
+    '0,0,0' '16,28,22' '24,40,32' '36,56,46' '70,110,85' '64,68,72' '120,124,132' '190,194,200'
+    '240,242,246' '255,255,255' '250,130,10' '170,70,0' '255,210,60' '128,255,255' '40,140,150' '40,110,225'
+)
+
+draw_icon_32() { # output .rgba
+    convert -size "$(s 32)x$(s 32)" xc:none \
+        -fill 'rgb(24,40,32)' -stroke 'rgb(70,110,85)' -strokewidth $S \
+        -draw "roundrectangle $((S / 2)),$((S / 2)) $((32 * S - S / 2 - 1)),$((32 * S - S / 2 - 1)) $(s 5),$(s 5)" \
+        -stroke none \
+        -fill 'rgb(64,68,72)' -draw "roundrectangle $(s 4),$(s 18) $(s 28),$(s 29) $(s 2),$(s 2)" \
+        -fill 'rgb(120,124,132)' -draw "roundrectangle $(s 5),$(s 19) $(s 27),$(s 28) $(s 2),$(s 2)" \
+        -fill 'rgb(240,242,246)' -draw "roundrectangle $(s 6),$(s 17) $(s 26),$(s 25) $(s 2),$(s 2)" \
+        -fill 'rgb(190,194,200)' -draw "rectangle $(s 7),$(s 23) $(s 25),$(s 25)" \
+        -fill 'rgb(128,255,255)' -draw "rectangle $(s 6),$(s 2) $(s 7),$(s 5)" \
+        -draw "rectangle $(s 25),$(s 4) $(s 26),$(s 7)" \
+        -fill 'rgb(40,140,150)' -draw "rectangle $(s 6),$(s 6) $(s 7),$(s 9)" \
+        -draw "rectangle $(s 25),$(s 8) $(s 26),$(s 11)" \
+        -fill 'rgb(250,130,10)' -draw "rectangle $(s 10),$(s 3) $(s 22),$(s 7)" \
+        -draw "rectangle $(s 14),$(s 7) $(s 18),$(s 15)" \
+        -fill 'rgb(255,210,60)' -draw "rectangle $(s 10),$(s 3) $(s 22),$(s 4)" \
+        -fill 'rgb(170,70,0)' -draw "rectangle $(s 17),$(s 8) $(s 18),$(s 15)" \
+        -filter Box -resize '32x32!' -channel A -threshold 50% +channel \
+        +dither -remap "$work/palette.png" -depth 8 "rgba:$1"
+}
+
+draw_icon_16() { # output .rgba
+    convert -size "$(s 16)x$(s 16)" xc:none \
+        -fill 'rgb(24,40,32)' -draw "roundrectangle 0,0 $((16 * S - 1)),$((16 * S - 1)) $(s 3),$(s 3)" \
+        -fill 'rgb(120,124,132)' -draw "roundrectangle $(s 1),$(s 3) $(s 15),$(s 15) $S,$S" \
+        -fill 'rgb(240,242,246)' -draw "roundrectangle $(s 2),$(s 2) $(s 14),$(s 12) $S,$S" \
+        -fill 'rgb(250,130,10)' -draw "rectangle $(s 4),$(s 4) $(s 12),$(s 6)" \
+        -draw "rectangle $(s 7),$(s 6) $(s 9),$(s 11)" \
+        -filter Box -resize '16x16!' -channel A -threshold 50% +channel \
+        +dither -remap "$work/palette.png" -depth 8 "rgba:$1"
+}
+
+draw_icons() {
+    local colour swatches=()
+    for colour in "${icon_palette[@]}"; do
+        swatches+=("xc:rgb($colour)")
+    done
+    printf '%s\n' "${icon_palette[@]}" >"$work/palette.txt"
+    convert -size 1x1 "${swatches[@]}" +append "$work/palette.png"
+    draw_icon_32 "$work/icon32.rgba"
+    draw_icon_16 "$work/icon16.rgba"
+    python3 write_icons.py ico icons/tappon.ico "$work/palette.txt" \
+        "$work/icon32.rgba:32" "$work/icon16.rgba:16"
+    python3 write_icons.py ico pictures/about/icon.ico "$work/palette.txt" "$work/icon32.rgba:32"
+    python3 write_icons.py cur pictures/about/hand.cur
+}
+
+# ---------------------------------------------------------------- sounds
+
+# 16-bit PCM, 44100 Hz, mono; -R makes the noise repeatable, -D leaves out dither.
+# Each sound starts and ends at silence, but stops where its decay does: the player
+# adds its own silence after it.
+make_sounds() {
+    local pcm=(-r 44100 -b 16 -c 1)
+    # Two linear fades in a row decay like a struck bell, quickly and then slowly.
+    local bell_decay=(fade t 0 0.36 0.358)
+    # "du": a soft low blip that slides down.
+    sox -R -D -n "${pcm[@]}" Sound/du.WAV synth 0.15 sine 260-170 fade h 0.004 0.15 0.09 norm -6
+    # "Ding": a bell, a fundamental with two higher partials that die away sooner.
+    sox -R -D -n "${pcm[@]}" "$work/ding1.wav" synth 0.36 sine 1568 \
+        fade t 0.002 0.36 0.358 "${bell_decay[@]}"
+    sox -R -D -n "${pcm[@]}" "$work/ding2.wav" synth 0.36 sine 3136 \
+        fade t 0.002 0.36 0.358 "${bell_decay[@]}" "${bell_decay[@]}" vol 0.5
+    sox -R -D -n "${pcm[@]}" "$work/ding3.wav" synth 0.36 sine 4233 fade l 0.002 0.36 0.35 vol 0.3
+    sox -R -D -m "$work/ding1.wav" "$work/ding2.wav" "$work/ding3.wav" "${pcm[@]}" Sound/Ding.WAV norm -4
+    # "2": a plucked string, higher and shorter than the ding.
+    sox -R -D -n "${pcm[@]}" Sound/2.WAV synth 0.15 pluck 587 fade q 0.002 0.15 0.07 norm -4
+    # "Gun": a burst of noise over a falling thump, overdriven, fast decay.
+    sox -R -D -n "${pcm[@]}" "$work/gun1.wav" synth 0.25 whitenoise lowpass 2500 \
+        fade t 0.001 0.25 0.249 fade t 0 0.25 0.249
+    sox -R -D -n "${pcm[@]}" "$work/gun2.wav" synth 0.25 sine 120-45 fade l 0.002 0.25 0.23
+    sox -R -D -m "$work/gun1.wav" "$work/gun2.wav" "${pcm[@]}" Sound/Gun.WAV \
+        overdrive 8 highpass 30 fade q 0.001 0.25 0.004 norm -3
+}
+
+draw_field
+draw_start
+draw_pause
+draw_stop
+draw_banner
+draw_tile TA 53 51 pictures/splash/tile0.jpg
+draw_tile PP 49 51 pictures/splash/tile1.jpg
+draw_tile ON 53 50 pictures/splash/tile2.jpg
+draw_title
+draw_about_banner
+draw_logo
+draw_icons
+make_sounds
+echo "make_assets: done"

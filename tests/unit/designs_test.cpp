@@ -1,0 +1,127 @@
+// Every window design is well formed: unique names, real containers, a sane focus
+// order, and pictures that exist among the program's resources.
+#include "designs/designs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace tappon {
+namespace {
+
+const std::filesystem::path kAssets = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets";
+
+struct NamedDesign {
+    const char* label;
+    const FormDesign& (*get)();
+};
+
+class DesignTest : public ::testing::TestWithParam<NamedDesign> {
+protected:
+    const FormDesign& design() const { return GetParam().get(); }
+};
+
+TEST_P(DesignTest, ControlNamesAndIndexesAreUnique)
+{
+    std::set<std::pair<std::string, int>> seen;
+    std::map<std::string, bool> isArray;
+    for (const ControlDesign& c : design().controls) {
+        EXPECT_TRUE(seen.insert({c.name, c.index}).second) << c.name << "(" << c.index << ")";
+        const bool array = c.index != kNoIndex;
+        const auto [it, inserted] = isArray.insert({c.name, array});
+        EXPECT_TRUE(inserted || it->second == array) << c.name << " is both an array and a lone control";
+    }
+}
+
+TEST_P(DesignTest, EveryContainerExistsAndCanHoldControls)
+{
+    std::map<std::string, ControlKind> kinds;
+    for (const ControlDesign& c : design().controls)
+        if (c.index == kNoIndex)
+            kinds[c.name] = c.kind;
+    for (const ControlDesign& c : design().controls) {
+        if (c.container.empty())
+            continue;
+        const auto it = kinds.find(c.container);
+        ASSERT_NE(it, kinds.end()) << c.name << " sits in a missing " << c.container;
+        if (c.kind == ControlKind::MenuItem)
+            EXPECT_EQ(it->second, ControlKind::MenuItem) << c.name;
+        else
+            EXPECT_TRUE(it->second == ControlKind::PictureBox || it->second == ControlKind::Frame) << c.name;
+    }
+}
+
+TEST_P(DesignTest, TheFocusOrderHasNoTiesAndOnlyFocusableKinds)
+{
+    std::set<int> tabIndexes;
+    for (const ControlDesign& c : design().controls) {
+        if (c.tabIndex < 0)
+            continue;
+        EXPECT_TRUE(tabIndexes.insert(c.tabIndex).second) << c.name;
+        EXPECT_TRUE(c.kind == ControlKind::PictureBox || c.kind == ControlKind::TextBox || c.kind == ControlKind::Button)
+            << c.name;
+    }
+}
+
+TEST_P(DesignTest, EveryPictureIsAResourceThatExists)
+{
+    std::vector<std::string> pictures{design().icon, design().backPicture};
+    for (const ControlDesign& c : design().controls) {
+        pictures.push_back(c.picture);
+        pictures.push_back(c.mouseIcon);
+    }
+    for (const std::string& resource : pictures) {
+        if (resource.empty())
+            continue;
+        ASSERT_EQ(resource.rfind(":/", 0), 0u) << resource;
+        EXPECT_TRUE(std::filesystem::is_regular_file(kAssets / resource.substr(2))) << resource;
+    }
+}
+
+TEST_P(DesignTest, TheWindowHasAClientArea)
+{
+    EXPECT_GT(design().clientWidth, 0);
+    EXPECT_GT(design().clientHeight, 0);
+    EXPECT_FALSE(design().name.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, DesignTest,
+                         ::testing::Values(NamedDesign{"main", &designs::mainWindow},
+                                           NamedDesign{"splash", &designs::splashWindow},
+                                           NamedDesign{"help", &designs::helpWindow},
+                                           NamedDesign{"about", &designs::aboutWindow}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(MainWindowDesignTest, TheLevelMenuHasExactlyTheIndexesOneToThree)
+{
+    std::set<int> indexes;
+    for (const ControlDesign& c : designs::mainWindow().controls)
+        if (c.name == "jibie")
+            indexes.insert(c.index);
+    EXPECT_EQ(indexes, (std::set<int>{1, 2, 3}));
+}
+
+TEST(MainWindowDesignTest, OnlyTheStartButtonIsTheDefaultAndTheFieldComesFirst)
+{
+    int defaults = 0;
+    int lowestTab = 1000;
+    std::string first;
+    for (const ControlDesign& c : designs::mainWindow().controls) {
+        defaults += c.isDefault ? 1 : 0;
+        if (c.tabIndex >= 0 && c.tabIndex < lowestTab) {
+            lowestTab = c.tabIndex;
+            first = c.name;
+        }
+        if (c.isDefault) {
+            EXPECT_EQ(c.name, "Command1");
+        }
+    }
+    EXPECT_EQ(defaults, 1);
+    EXPECT_EQ(first, "Picture1");
+}
+
+}  // namespace
+}  // namespace tappon
