@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tappon {
+
+enum class WavSampleType { Integer, Float };
+
+// The sample layout of a WAV file's data: integer PCM of 8, 16, 24 or 32 bits (8-bit is
+// unsigned, the others signed little-endian) or 32-bit IEEE float, interleaved by channel.
+struct WavFormat {
+    WavSampleType sampleType = WavSampleType::Integer;
+    int bitsPerSample = 0;
+    int channels = 0;
+    int sampleRate = 0;
+
+    int bytesPerSample() const { return bitsPerSample / 8; }
+    int bytesPerFrame() const { return bytesPerSample() * channels; }
+    bool operator==(const WavFormat&) const = default;
+};
+
+struct WavFile {
+    WavFormat format;
+    // Whole frames only: a trailing partial frame is dropped.
+    std::vector<std::uint8_t> data;
+
+    std::size_t frameCount() const { return data.size() / static_cast<std::size_t>(format.bytesPerFrame()); }
+};
+
+// Reads a RIFF/WAVE file held in memory. Chunks other than "fmt " and "data" are skipped.
+// Anything malformed or unsupported gives nullopt; the bytes are never read out of bounds.
+std::optional<WavFile> parseWav(std::span<const std::uint8_t> bytes);
+
+}  // namespace tappon
