@@ -1,0 +1,170 @@
+// The about window as the player meets it: opened from the main window's menu through
+// the application and the Qt window host, with fake services and a virtual clock.
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_host.h"
+#include "platform/services.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+#include "windows/frm_about.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+using namespace tappon;
+using namespace tappon::testing;
+
+namespace {
+
+struct QtProgram {
+    VirtualClock clock;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    TestRandom random;
+    FakeAppInfo appInfo;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeFiles files;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    QtWindowHost host;
+    Application app{services, clock, host};
+    frmtype* main = nullptr;
+
+    QtProgram()
+    {
+        host.bind(app);
+        main = &app.load<frmtype>();
+        app.show(*main, ShowMode::Modeless);
+    }
+    frmAbout* about() const { return app.find<frmAbout>(); }
+    FormView* aboutView() const { return about() ? host.viewOf(about()->form()) : nullptr; }
+    QWidget* widget(const char* name) const { return aboutView()->widgetOf(about()->form().find(name)); }
+    void advanceMs(int ms) { clock.advance(app.scheduler(), std::chrono::milliseconds(ms)); }
+};
+
+}  // namespace
+
+class AboutWindowQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        program->main->form().click(program->main->guanyu);
+        QVERIFY(program->aboutView() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(program->aboutView()));
+    }
+    void cleanup() { program.reset(); }
+
+    void itOpensModalWithItsCaptionAndClientSize()
+    {
+        // Modal over the main window; 4365 x 2880 twips at 15 twips a pixel.
+        FormView* view = program->aboutView();
+        QVERIFY(view->isVisible());
+        QVERIFY(view->windowModality() != Qt::NonModal);
+        QCOMPARE(view->windowTitle(), QStringLiteral("关于-Tappon"));
+        QCOMPARE(view->clientArea()->size(), QSize(291, 192));
+    }
+
+    void theButtonsShowTheirCaptions()
+    {
+        QCOMPARE(static_cast<QPushButton*>(program->widget("cmdOk"))->text(), QStringLiteral(" 确 定(&O)"));
+        QCOMPARE(static_cast<QPushButton*>(program->widget("cmdSysInfo"))->text(), QStringLiteral("系统信息"));
+    }
+
+    void escClosesIt()
+    {
+        // cmdOk is the cancel button.
+        QTest::keyClick(program->aboutView()->windowHandle(), Qt::Key_Escape);
+        QCOMPARE(program->about(), nullptr);
+        QVERIFY(program->messageBox.shown.empty());
+    }
+
+    void enterClosesIt()
+    {
+        // cmdOk holds the focus when the window opens and is the default button.
+        QVERIFY(QTest::qWaitForWindowActive(program->aboutView()));
+        QTest::keyClick(program->aboutView()->windowHandle(), Qt::Key_Return);
+        QCOMPARE(program->about(), nullptr);
+    }
+
+    void enterOnTheSystemInformationButtonPressesIt()
+    {
+        // With no tool in the registry the button says so, and the window stays open.
+        QVERIFY(QTest::qWaitForWindowActive(program->aboutView()));
+        program->about()->form().setFocus(program->about()->cmdSysInfo);
+        QTest::keyClick(program->aboutView()->windowHandle(), Qt::Key_Return);
+        QVERIFY(program->about() != nullptr);
+        QCOMPARE(program->messageBox.shown.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(program->messageBox.shown[0].prompt), QStringLiteral("此时系统信息不可用！"));
+    }
+
+    void theLogoOnScreenChangesWithTheTicks()
+    {
+        // Frame 0 shows at load and at the first tick; the second tick shows frame 1.
+        if (!QFile::exists(QStringLiteral(":/pictures/about/logo0.gif")))
+            QSKIP("the logo pictures are not built into this test");
+        QWidget* logo = program->widget("imgLogo");
+        QCOMPARE(logo->size(), QSize(39, 39));
+        const QImage atLoad = logo->grab().toImage();
+        program->advanceMs(180);
+        QCOMPARE(logo->grab().toImage(), atLoad);
+        program->advanceMs(180);
+        QVERIFY(logo->grab().toImage() != atLoad);
+    }
+
+    void bothLinksShowTheHandCursorAndTheirCaptionsDoNot()
+    {
+        // Label2's cursor is the copy that the load handler gives it.
+        QCOMPARE(program->widget("Label1")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(program->widget("Label2")->cursor().shape(), Qt::BitmapCursor);
+        QVERIFY(program->widget("Label4")->cursor().shape() != Qt::BitmapCursor);
+        QVERIFY(program->widget("Label5")->cursor().shape() != Qt::BitmapCursor);
+    }
+
+    void theLinksAreUnderlined()
+    {
+        // Under each link's text runs a light line across the dark panel, the width of the text.
+        QWidget* panel = program->widget("Picture2");
+        const QImage image = panel->grab().toImage();
+        for (const char* name : {"Label1", "Label2"}) {
+            QWidget* link = program->widget(name);
+            QVERIFY(link->font().underline());
+            const QRect box(link->mapTo(panel, QPoint(0, 0)), link->size());
+            int bestRow = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                int lit = 0;
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (qGray(image.pixel(x, y)) > 160)
+                        ++lit;
+                bestRow = std::max(bestRow, lit);
+            }
+            QVERIFY2(bestRow > box.width() * 3 / 4, name);
+        }
+    }
+
+    void aClickOnTheWebLinkAsksTheShellToOpenTheSite()
+    {
+        QTest::mouseClick(program->widget("Label1"), Qt::LeftButton);
+        QCOMPARE(program->shell.requests.size(), std::size_t{1});
+        QCOMPARE(program->shell.requests[0].operation, std::string("open"));
+        QCOMPARE(program->shell.requests[0].show, ShowCommand::Maximized);
+    }
+
+private:
+    std::unique_ptr<QtProgram> program;
+};
+
+QTEST_MAIN(AboutWindowQtTest)
+#include "about_window_test.moc"

@@ -1,0 +1,284 @@
+#include "designs/designs.h"
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "tests/support/harness.h"
+#include "windows/frm_about.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tappon {
+namespace {
+
+using testing::Harness;
+
+inline constexpr std::int16_t kEnter = 13;
+inline constexpr std::int16_t kEsc = 27;
+inline constexpr const char* kNotAvailable = "此时系统信息不可用！";
+
+std::string logo(int frame)
+{
+    return ":/pictures/about/logo" + std::to_string(frame) + ".gif";
+}
+
+class AboutWindowTest : public ::testing::Test {
+protected:
+    AboutWindowTest() { h.app.show(main, ShowMode::Modeless); }
+
+    frmAbout* about() const { return h.app.find<frmAbout>(); }
+
+    // The about menu item, as the player chooses it.
+    frmAbout& open()
+    {
+        main.form().click(main.guanyu);
+        frmAbout* window = about();
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+    // The logo frames shown after each of the next `ticks` ticks, 180 ms apart.
+    std::vector<std::string> nextFrames(frmAbout& window, int ticks)
+    {
+        std::vector<std::string> frames;
+        for (int i = 0; i < ticks; ++i) {
+            h.advanceMs(180);
+            frames.push_back(window.imgLogo.picture().resource);
+        }
+        return frames;
+    }
+
+    Harness h;
+    frmtype& main = h.app.load<frmtype>();
+};
+
+TEST_F(AboutWindowTest, TheAboutItemShowsTheWindowModallyCentredOnTheMainWindow)
+{
+    // `guanyu` creates frmAbout and shows it modally; it starts centred on its owner.
+    frmAbout& window = open();
+    ASSERT_FALSE(h.host.shows.empty());
+    EXPECT_EQ(h.host.shows.back().form, "frmAbout");
+    EXPECT_EQ(h.host.shows.back().mode, ShowMode::Modal);
+    EXPECT_EQ(window.form().left(), main.form().left() + (6915.0f - 4365.0f) / 2);
+    EXPECT_EQ(window.form().top(), main.form().top() + (5025.0f - 2880.0f) / 2);
+}
+
+TEST_F(AboutWindowTest, LoadingBorrowsTheMainWindowsIcon)
+{
+    // The design has no icon; Form_Load copies the main window's.
+    EXPECT_TRUE(designs::aboutWindow().icon.empty());
+    frmAbout& window = open();
+    EXPECT_FALSE(main.form().icon().empty());
+    EXPECT_EQ(window.form().icon(), main.form().icon());
+}
+
+TEST_F(AboutWindowTest, LoadingGivesTheMailLinkTheWebLinksHandCursor)
+{
+    // Label2's custom pointer has no picture of its own until Form_Load copies Label1's.
+    frmAbout& window = open();
+    EXPECT_EQ(window.Label1.mouseIcon().resource, ":/pictures/about/hand.cur");
+    EXPECT_EQ(window.Label2.mouseIcon(), window.Label1.mouseIcon());
+}
+
+TEST_F(AboutWindowTest, LoadingFillsTheLastThreeFramesWithCopiesOfFramesThreeTwoAndOne)
+{
+    // Image1(9) <- Image1(3), Image1(10) <- Image1(2), Image1(11) <- Image1(1); imgLogo shows Image1(0).
+    frmAbout& window = open();
+    EXPECT_EQ(window.imgLogo.picture().resource, logo(0));
+    EXPECT_EQ(window.Image1[9].picture().resource, logo(3));
+    EXPECT_EQ(window.Image1[10].picture().resource, logo(2));
+    EXPECT_EQ(window.Image1[11].picture().resource, logo(1));
+}
+
+TEST_F(AboutWindowTest, TheLogoRunsThroughTwelveFramesEvery180MsAndStartsAgain)
+{
+    // Tick n shows frame n - 1: 0 to 8, the copies of 3, 2 and 1, then frame 0 again.
+    frmAbout& window = open();
+    EXPECT_EQ(nextFrames(window, 13),
+              (std::vector<std::string>{logo(0), logo(1), logo(2), logo(3), logo(4), logo(5), logo(6), logo(7),
+                                        logo(8), logo(3), logo(2), logo(1), logo(0)}));
+}
+
+TEST_F(AboutWindowTest, TheFrameCounterLivesInTheTimersTagAndWrapsAtTwelve)
+{
+    // The tag holds the next frame as decimal text; it goes back to "0" instead of reaching "12".
+    frmAbout& window = open();
+    EXPECT_EQ(window.Timer2.tag(), "0");
+    h.advanceMs(179);
+    EXPECT_EQ(window.Timer2.tag(), "0");
+    h.advanceMs(1);
+    EXPECT_EQ(window.Timer2.tag(), "1");
+    h.advanceMs(180 * 10);
+    EXPECT_EQ(window.Timer2.tag(), "11");
+    h.advanceMs(180);
+    EXPECT_EQ(window.Timer2.tag(), "0");
+}
+
+TEST_F(AboutWindowTest, EveryOpeningStartsTheLogoAgainAtFrameZero)
+{
+    // The window is created anew each time, with its tag back at the design's "0".
+    frmAbout& first = open();
+    nextFrames(first, 5);
+    first.form().click(first.cmdOk);
+    frmAbout& second = open();
+    EXPECT_EQ(second.Timer2.tag(), "0");
+    EXPECT_EQ(second.imgLogo.picture().resource, logo(0));
+    EXPECT_EQ(nextFrames(second, 2), (std::vector<std::string>{logo(0), logo(1)}));
+}
+
+TEST_F(AboutWindowTest, OkUnloadsTheWindowAndGivesTheMainWindowItsInputBack)
+{
+    // cmdOk_Click unloads the about window; its timer stops with it.
+    frmAbout& window = open();
+    window.form().click(window.cmdOk);
+    EXPECT_EQ(about(), nullptr);
+    EXPECT_TRUE(h.app.acceptsInput(main.form()));
+}
+
+TEST_F(AboutWindowTest, EscClosesTheWindowWhicheverButtonHasTheFocus)
+{
+    // cmdOk is the cancel button.
+    frmAbout& window = open();
+    window.form().setFocus(window.cmdSysInfo);
+    window.form().keyPress(kEsc);
+    EXPECT_EQ(about(), nullptr);
+    EXPECT_TRUE(h.messageBox.shown.empty());
+}
+
+TEST_F(AboutWindowTest, EnterClosesTheWindowThroughTheFocusedOkButton)
+{
+    // cmdOk has tab index 0, so it holds the focus when the window opens, and it is the default button.
+    frmAbout& window = open();
+    EXPECT_EQ(window.form().focused(), &window.cmdOk);
+    window.form().keyPress(kEnter);
+    EXPECT_EQ(about(), nullptr);
+}
+
+TEST_F(AboutWindowTest, EnterWithTheSystemInformationButtonFocusedPressesThatButton)
+{
+    // Enter presses the focused button rather than the default one.
+    frmAbout& window = open();
+    window.form().setFocus(window.cmdSysInfo);
+    window.form().keyPress(kEnter);
+    EXPECT_NE(about(), nullptr);
+    ASSERT_EQ(h.messageBox.shown.size(), 1u);
+    EXPECT_EQ(h.messageBox.shown[0].prompt, kNotAvailable);
+}
+
+TEST_F(AboutWindowTest, ThePlatformsCloseCommandUnloadsItToo)
+{
+    // The title bar's close button unloads the window; the program goes on.
+    frmAbout& window = open();
+    h.app.closeRequested(window);
+    EXPECT_EQ(about(), nullptr);
+    EXPECT_TRUE(h.host.quitCalls.empty());
+}
+
+TEST_F(AboutWindowTest, TheMainWindowTakesNoInputWhileTheAboutWindowIsOpen)
+{
+    // Modal: a click on the start button does nothing until the about window unloads.
+    open();
+    main.form().click(main.Command1);
+    EXPECT_FALSE(main.Timer1.enabled());
+    EXPECT_TRUE(h.sound.played.empty());
+}
+
+TEST_F(AboutWindowTest, TheMainWindowsTimersKeepRunningWhileItIsOpen)
+{
+    // A running game is not paused by the about window: the clock and the banner go on.
+    main.form().click(main.Command1);
+    const std::string secondsAtStart = main.Label5.caption();
+    open();
+    h.advanceMs(1000);
+    EXPECT_NE(main.Label5.caption(), secondsAtStart);
+    EXPECT_NE(main.form().caption(), "");
+}
+
+TEST_F(AboutWindowTest, TheWebLinkOpensTheSiteMaximisedWithoutAnOwner)
+{
+    // Label1_Click: ShellExecute(no owner, "open", the web site, no parameters, no directory, maximised).
+    frmAbout& window = open();
+    window.form().click(window.Label1);
+    ASSERT_EQ(h.shell.requests.size(), 1u);
+    EXPECT_EQ(h.shell.requests[0], (ShellRequest{.owner = nullptr,
+                                                 .operation = "open",
+                                                 .file = designs::kWebSite,
+                                                 .parameters = "",
+                                                 .directory = "",
+                                                 .show = ShowCommand::Maximized}));
+}
+
+TEST_F(AboutWindowTest, TheMailLinkOpensANewMailOwnedByTheAboutWindowInTheProgramsFolder)
+{
+    // Label2_Click: ShellExecute(the about window, "Open", mailto with the subject, "", the program's folder, normal).
+    frmAbout& window = open();
+    window.form().click(window.Label2);
+    ASSERT_EQ(h.shell.requests.size(), 1u);
+    EXPECT_EQ(h.shell.requests[0],
+              (ShellRequest{.owner = &window.form(),
+                            .operation = "Open",
+                            .file = "mailto:tappon.player@example.com?subject=Quillo3.00",
+                            .parameters = "",
+                            .directory = "/opt/tappon",
+                            .show = ShowCommand::Normal}));
+}
+
+TEST_F(AboutWindowTest, TheDesignShowsTheNameVersionAndAddressesAsDesigned)
+{
+    // Every text of the window is a design value; no code sets a caption.
+    frmAbout& window = open();
+    const Form& form = window.form();
+    EXPECT_EQ(form.caption(), "关于-Tappon");
+    EXPECT_EQ(form.get<Label>("Label7").caption(), "Tappon");
+    EXPECT_EQ(form.get<Label>("Label3").caption(), "2.21");
+    EXPECT_EQ(window.Label1.caption(), designs::kWebSite);
+    EXPECT_EQ(window.Label2.caption(), designs::kMailbox);
+    EXPECT_EQ(window.cmdOk.caption(), " 确 定(&O)");
+    EXPECT_EQ(window.cmdSysInfo.caption(), "系统信息");
+}
+
+TEST_F(AboutWindowTest, TheWindowIsAFixedDialogWithoutATaskBarEntry)
+{
+    // FixedSingle, no task bar entry, a 4365 x 2880 client area with the banner behind it.
+    const FormDesign& d = designs::aboutWindow();
+    EXPECT_EQ(d.name, "frmAbout");
+    EXPECT_EQ(d.border, BorderStyle::FixedSingle);
+    EXPECT_FALSE(d.showInTaskbar);
+    EXPECT_EQ(d.clientWidth, 4365.0f);
+    EXPECT_EQ(d.clientHeight, 2880.0f);
+    EXPECT_EQ(d.backPicture, ":/pictures/about/banner.gif");
+    EXPECT_EQ(d.startPosition, StartPosition::CenterOwner);
+}
+
+TEST_F(AboutWindowTest, OnlyTheFirstNineFramesCarryPicturesInTheDesign)
+{
+    // Image1(0) to Image1(8) hold logo0 to logo8; 9 to 11 are empty until the load handler fills them.
+    int frames = 0;
+    for (const ControlDesign& c : designs::aboutWindow().controls) {
+        if (c.name != "Image1")
+            continue;
+        ++frames;
+        EXPECT_FALSE(c.visible) << c.index;
+        EXPECT_EQ(c.width, 585.0f);
+        EXPECT_EQ(c.height, 585.0f);
+        EXPECT_EQ(c.picture, c.index <= 8 ? logo(c.index) : "") << c.index;
+    }
+    EXPECT_EQ(frames, 12);
+}
+
+TEST_F(AboutWindowTest, OnlyTheLinksAreUnderlinedAndOnlyTheWebLinkHasACursorInTheDesign)
+{
+    // The captions "信箱:" and "网站:" keep the normal pointer; Label2's cursor comes at load.
+    for (const ControlDesign& c : designs::aboutWindow().controls) {
+        if (c.kind != ControlKind::Label)
+            continue;
+        const bool link = c.name == "Label1" || c.name == "Label2";
+        EXPECT_EQ(c.font.has_value() && c.font->underline, link) << c.name;
+        EXPECT_EQ(!c.mouseIcon.empty(), c.name == "Label1") << c.name;
+        EXPECT_TRUE(c.autoSize) << c.name;
+        EXPECT_TRUE(c.transparent) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace tappon
