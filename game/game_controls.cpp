@@ -5,6 +5,8 @@
 #include "platform/checked_int.h"
 #include "platform/number_text.h"
 #include "sound/effects.h"
+#include "windows/frm_about.h"
+#include "windows/frmhelp.h"
 
 #include <algorithm>
 
@@ -158,12 +160,14 @@ void frmtype::Text1_Click()
 
 void frmtype::care_Click()
 {
-    // The help window arrives with its own change.
+    Frmhelp& help = app().load<Frmhelp>(*this);
+    app().show(help, ShowMode::Modal, this);
 }
 
 void frmtype::guanyu_Click()
 {
-    // The about window arrives with its own change.
+    frmAbout& about = app().load<frmAbout>(*this);
+    app().show(about, ShowMode::Modal, this);
 }
 
 void frmtype::end_Click()

@@ -1,0 +1,145 @@
+// The real help window on the Qt binding: opened from the main window's menu, closed
+// by Esc or a click on its instruction. Time is the virtual clock's, advanced by hand.
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_host.h"
+#include "platform/services.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+#include "windows/frmhelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+#include <chrono>
+#include <memory>
+
+namespace tappon {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A whole program on the Qt binding, with fake services and a virtual clock.
+struct QtProgram {
+    testing::VirtualClock clock;
+    testing::FakeMessageBox messageBox;
+    testing::FakeSoundPlayer sound;
+    testing::TestRandom random;
+    testing::FakeAppInfo appInfo;
+    testing::FakeShell shell;
+    testing::FakeRegistry registry;
+    testing::FakeLauncher launcher;
+    testing::FakeFiles files;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    QtWindowHost host;
+    Application app{services, clock, host};
+
+    QtProgram() { host.bind(app); }
+    void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
+};
+
+}  // namespace
+
+class HelpWindowQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        main = &program->app.load<frmtype>();
+        program->app.show(*main, ShowMode::Modeless);
+    }
+    void cleanup()
+    {
+        main = nullptr;
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void theHelpMenuItemOpensAModalTitleLessWindow()
+    {
+        // `care` shows the help window modally; it has no caption and blocks the main window.
+        FormView* view = openFromMenu();
+        QVERIFY(view);
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->windowModality(), Qt::ApplicationModal);
+        QVERIFY(view->windowTitle().isEmpty());
+        QVERIFY(!program->app.acceptsInput(main->form()));
+    }
+
+    void escSlidesTheWindowOutAndUnloadsIt()
+    {
+        // After the slide-in, Esc pressed in the window takes it away six ticks later.
+        QPointer<FormView> view = openFromMenu();
+        QVERIFY(view);
+        program->advance(300ms);
+        Frmhelp* help = program->app.find<Frmhelp>();
+        QVERIFY(help);
+        QVERIFY(!help->Timer1.enabled());
+        QCOMPARE(view->frameGeometry().topLeft(),
+                 QPoint(twipsToPixels(help->form().left()), twipsToPixels(help->form().top())));
+        QTest::keyClick(view->clientArea(), Qt::Key_Escape);
+        QVERIFY(help->Timer2.enabled());
+        program->advance(300ms);
+        QVERIFY(!program->app.find<Frmhelp>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(view.isNull());
+        QVERIFY(program->app.acceptsInput(main->form()));
+    }
+
+    void anotherKeyLeavesTheWindowOpen()
+    {
+        // Only Esc closes; any other key just sounds.
+        FormView* view = openFromMenu();
+        QVERIFY(view);
+        program->advance(300ms);
+        QTest::keyClick(view->clientArea(), Qt::Key_A);
+        QTest::keyClick(view->clientArea(), Qt::Key_Return);
+        program->advance(1000ms);
+        Frmhelp* help = program->app.find<Frmhelp>();
+        QVERIFY(help);
+        QVERIFY(!help->Timer2.enabled());
+    }
+
+    void clickingTheInstructionClosesTheWindow()
+    {
+        // A left click on Label1 is Label1_Click.
+        FormView* view = openFromMenu();
+        QVERIFY(view);
+        program->advance(300ms);
+        Frmhelp* help = program->app.find<Frmhelp>();
+        QVERIFY(help);
+        QWidget* instruction = view->widgetOf(help->Label1);
+        QVERIFY(instruction);
+        QTest::mouseClick(instruction, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(help->Timer2.enabled());
+        program->advance(300ms);
+        QVERIFY(!program->app.find<Frmhelp>());
+    }
+
+private:
+    FormView* openFromMenu()
+    {
+        FormView* mainView = program->host.viewOf(main->form());
+        if (!mainView)
+            return nullptr;
+        QAction* item = mainView->actionOf(main->care);
+        if (!item)
+            return nullptr;
+        item->trigger();
+        Frmhelp* help = program->app.find<Frmhelp>();
+        return help ? program->host.viewOf(help->form()) : nullptr;
+    }
+
+    std::unique_ptr<QtProgram> program;
+    frmtype* main = nullptr;
+};
+
+}  // namespace tappon
+
+QTEST_MAIN(tappon::HelpWindowQtTest)
+#include "help_window_test.moc"

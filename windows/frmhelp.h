@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/control_array.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/line.h"
+#include "platform/timer.h"
+#include "platform/window.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tappon {
+
+class frmtype;
+
+// The help window: a black panel with a few lines of advice that drops down from above
+// the screen onto the main window, and slides back up and away on Esc or a click.
+// It reads the main window's place, size and sound switch, and changes nothing there.
+class Frmhelp : public Window {
+public:
+    Frmhelp(Application& app, frmtype& main);
+
+    void Form_Load() override;
+    void Timer1_Timer();  // slide-in
+    void Timer2_Timer();  // slide-out, then unload
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Label1_Click();
+
+    // The controls the behaviour works with.
+    Image& Image1;
+    ControlArray<Label> Label2;
+    Label& Label1;
+    ControlArray<Line> Line1;
+    Timer& Timer1;
+    Timer& Timer2;
+
+private:
+    void startSlideOut();
+    void playEffectIfOn(std::string_view effect);
+
+    frmtype& frmtype_;
+};
+
+}  // namespace tappon
