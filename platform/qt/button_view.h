@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/button.h"
+#include "platform/qt/control_view.h"
+
+#include <QPushButton>
+
+namespace tappon {
+
+// A push button with a caption, or a picture centred at its own size. Qt's own default
+// button handling stays off: Enter and Esc go to the form, which knows which button
+// is the default and which the cancel one.
+class ButtonView final : public QPushButton, public ControlView {
+public:
+    ButtonView(FormView& owner, Button& button, QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void syncAll() override;
+
+protected:
+    void apply(Property property) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void applyPicture();
+    void applyBackColor();
+
+    Button& button_;
+};
+
+}  // namespace tappon

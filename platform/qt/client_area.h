@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tappon {
+
+class FormView;
+
+// A window's client area, below its menu bar: the back colour and back picture, the
+// parent of the controls placed directly on the window, and the receiver of keys and
+// mouse presses that no control takes.
+class ClientArea : public QWidget {
+public:
+    ClientArea(FormView& owner, QWidget* parent);
+
+    void setBackColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+private:
+    FormView& owner_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,85 @@
+#include "platform/qt/control_view.h"
+
+#include "platform/form.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/key_codes.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/twips.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace tappon {
+
+ControlView::ControlView(FormView& owner, Control& control) : owner_(owner), control_(control)
+{
+}
+
+void ControlView::syncAll()
+{
+    apply(Property::Geometry);
+    apply(Property::Visible);
+    apply(Property::Enabled);
+}
+
+void ControlView::controlChanged(Control&, Property property)
+{
+    const FormView::ModelChange change(owner_);
+    apply(property);
+}
+
+void ControlView::apply(Property property)
+{
+    switch (property) {
+    case Property::Geometry:
+        applyGeometry();
+        break;
+    case Property::Visible:
+        widget()->setVisible(control_.visible());
+        break;
+    case Property::Enabled:
+        widget()->setEnabled(control_.enabled());
+        break;
+    default:
+        break;
+    }
+}
+
+void ControlView::applyGeometry()
+{
+    widget()->setGeometry(twipsToPixels(control_.left()), twipsToPixels(control_.top()), twipsToPixels(control_.width()),
+                          twipsToPixels(control_.height()));
+}
+
+Form* ControlView::liveForm() const
+{
+    return owner_.liveForm();
+}
+
+QFont ControlView::fontFor(const std::optional<FontSpec>& own) const
+{
+    return own ? resolveFont(*own) : owner_.windowFont();
+}
+
+void ControlView::reportFocusIn()
+{
+    owner_.focusReported(control_);
+}
+
+void ControlView::deliverMouseDown(const QMouseEvent& event, QPoint inner)
+{
+    Form* form = liveForm();
+    const std::int16_t button = mouseButtonCode(event.button());
+    if (!form || button == 0)
+        return;
+    const QPoint at = event.position().toPoint() - inner;
+    form->mouseDown(&control_, button, shiftState(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+}
+
+void ControlView::deliverClick()
+{
+    if (Form* form = liveForm())
+        form->click(control_);
+}
+
+}  // namespace tappon

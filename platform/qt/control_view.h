@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/font_spec.h"
+#include "platform/property.h"
+
+#include <QFont>
+#include <QPoint>
+
+#include <optional>
+
+class QMouseEvent;
+class QWidget;
+
+namespace tappon {
+
+class Form;
+class FormView;
+
+// The toolkit side of one control: a widget that mirrors the control's properties as
+// they change and hands the player's input on to the form.
+class ControlView : public ControlObserver {
+public:
+    ControlView(FormView& owner, Control& control);
+    ~ControlView() override = default;
+    ControlView(const ControlView&) = delete;
+    ControlView& operator=(const ControlView&) = delete;
+
+    virtual QWidget* widget() = 0;
+    // The widget that holds this control's children: its inner area, inside any border.
+    virtual QWidget* childHost() { return widget(); }
+    Control& control() const { return control_; }
+
+    // Mirrors the whole state of the control once, right after the widget is made.
+    virtual void syncAll();
+    void controlChanged(Control& control, Property property) final;
+
+protected:
+    // Mirrors one property; the base covers geometry, visibility and the enabled state.
+    virtual void apply(Property property);
+    virtual void applyGeometry();
+
+    FormView& owner() const { return owner_; }
+    // The form while the window is attached; nullptr once it is being torn down.
+    Form* liveForm() const;
+    // The control's own font, or else the window's.
+    QFont fontFor(const std::optional<FontSpec>& own) const;
+
+    void reportFocusIn();
+    // A mouse press at a widget position; `inner` is where the control's inner area begins.
+    void deliverMouseDown(const QMouseEvent& event, QPoint inner = {});
+    void deliverClick();
+
+private:
+    FormView& owner_;
+    Control& control_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,443 @@
+#include "platform/qt/form_view.h"
+
+#include "platform/button.h"
+#include "platform/frame.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/line.h"
+#include "platform/menu_item.h"
+#include "platform/picture_box.h"
+#include "platform/qt/button_view.h"
+#include "platform/qt/client_area.h"
+#include "platform/qt/frame_view.h"
+#include "platform/qt/image_view.h"
+#include "platform/qt/key_codes.h"
+#include "platform/qt/label_view.h"
+#include "platform/qt/line_view.h"
+#include "platform/qt/menu_item_view.h"
+#include "platform/qt/picture_box_view.h"
+#include "platform/qt/picture_cache.h"
+#include "platform/qt/qt_colors.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/shape_view.h"
+#include "platform/qt/text_box_view.h"
+#include "platform/qt/x11_window_title.h"
+#include "platform/shape.h"
+#include "platform/text_box.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tappon {
+
+FormView::FormView(Form& form, CloseRequest onCloseRequested)
+    : QWidget(nullptr), form_(form), onCloseRequested_(std::move(onCloseRequested))
+{
+    setObjectName(QString::fromStdString(form_.name()));
+    windowFont_ = form_.design().font ? resolveFont(*form_.design().font) : QFont();
+    setFont(windowFont_);
+    applyWindowFlags();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    client_ = new ClientArea(*this, this);
+    client_->setFixedSize(twipsToPixels(form_.design().clientWidth), twipsToPixels(form_.design().clientHeight));
+    if (form_.design().backColor)
+        client_->setBackColor(toQColor(*form_.design().backColor, client_->palette()));
+    layout->addWidget(client_);
+
+    buildControls();
+    buildMenus();
+    if (menuBar_)
+        layout->setMenuBar(menuBar_);
+    applyTabOrder();
+    applyCaption();
+    applyIcon();
+    moveToModelPosition();
+    form_.setObserver(this);
+    applyFocus();
+}
+
+FormView::~FormView()
+{
+    detach();
+}
+
+void FormView::applyWindowFlags()
+{
+    const FormDesign& design = form_.design();
+    const bool titleless = design.border == BorderStyle::FixedDialog && design.caption.empty();
+    Qt::WindowFlags flags;
+    if (titleless) {
+        flags = (design.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint;
+        // Only an unmanaged window may sit partly above the screen where it puts itself.
+        if (design.startPosition == StartPosition::Manual) {
+            flags |= Qt::X11BypassWindowManagerHint;
+            bypassesWindowManager_ = true;
+        }
+    } else {
+        flags = (design.showInTaskbar ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (design.hasTitleBarButtons)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    setWindowFlags(flags);
+}
+
+void FormView::buildControls()
+{
+    for (const auto& owned : form_.controls()) {
+        Control& control = *owned;
+        QWidget* parent = containerWidget(control.container());
+        ControlView* view = nullptr;
+        switch (control.kind()) {
+        case ControlKind::Label:
+            view = new LabelView(*this, static_cast<Label&>(control), parent);
+            break;
+        case ControlKind::TextBox:
+            view = new TextBoxView(*this, static_cast<TextBox&>(control), parent);
+            break;
+        case ControlKind::PictureBox:
+            view = new PictureBoxView(*this, static_cast<PictureBox&>(control), parent);
+            break;
+        case ControlKind::Button:
+            view = new ButtonView(*this, static_cast<Button&>(control), parent);
+            break;
+        case ControlKind::Image:
+            view = new ImageView(*this, static_cast<Image&>(control), parent);
+            break;
+        case ControlKind::Shape:
+            view = new ShapeView(*this, static_cast<Shape&>(control), parent);
+            break;
+        case ControlKind::Line:
+            view = new LineView(*this, static_cast<Line&>(control), parent);
+            break;
+        case ControlKind::Frame:
+            view = new FrameView(*this, static_cast<Frame&>(control), parent);
+            break;
+        case ControlKind::MenuItem:
+        case ControlKind::Timer:
+            break;
+        }
+        if (!view)
+            continue;
+        view->widget()->setObjectName(QString::fromStdString(control.displayName()));
+        views_.push_back(view);
+        viewOf_[&control] = view;
+        // Later controls lie above earlier ones, as they do in the design.
+        view->widget()->raise();
+        const ModelChange change(*this);
+        view->syncAll();
+        control.setObserver(view);
+    }
+}
+
+void FormView::buildMenus()
+{
+    std::map<const Control*, QMenu*> menus;
+    for (const auto& owned : form_.controls()) {
+        if (owned->kind() != ControlKind::MenuItem)
+            continue;
+        auto& item = static_cast<MenuItem&>(*owned);
+        if (!menuBar_) {
+            menuBar_ = new QMenuBar(this);
+            menuBar_->setNativeMenuBar(false);
+        }
+        QMenu* parentMenu = item.container() ? menus[item.container()] : nullptr;
+        const bool hasItems = std::any_of(form_.controls().begin(), form_.controls().end(),
+                                          [&item](const auto& other) { return other->container() == &item; });
+        QAction* action = nullptr;
+        if (hasItems) {
+            auto* menu = new QMenu(parentMenu ? static_cast<QWidget*>(parentMenu) : menuBar_);
+            menus[&item] = menu;
+            action = menu->menuAction();
+            if (parentMenu)
+                parentMenu->addMenu(menu);
+            else
+                menuBar_->addMenu(menu);
+        } else if (item.isSeparator() && parentMenu) {
+            action = parentMenu->addSeparator();
+        } else {
+            action = new QAction(parentMenu ? static_cast<QObject*>(parentMenu) : menuBar_);
+            if (parentMenu)
+                parentMenu->addAction(action);
+            else
+                menuBar_->addAction(action);
+        }
+        action->setObjectName(QString::fromStdString(item.displayName()));
+        auto view = std::make_unique<MenuItemView>(*this, item, action);
+        view->syncAll();
+        item.setObserver(view.get());
+        menuItems_.push_back(std::move(view));
+    }
+}
+
+void FormView::applyTabOrder()
+{
+    std::vector<ControlView*> order;
+    for (ControlView* view : views_)
+        if (view->control().tabIndex() >= 0 && view->widget()->focusPolicy() != Qt::NoFocus)
+            order.push_back(view);
+    std::stable_sort(order.begin(), order.end(), [](const ControlView* a, const ControlView* b) {
+        return a->control().tabIndex() < b->control().tabIndex();
+    });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+}
+
+void FormView::detach()
+{
+    if (detached_)
+        return;
+    detached_ = true;
+    form_.setObserver(nullptr);
+    for (ControlView* view : views_)
+        view->control().setObserver(nullptr);
+    for (const auto& item : menuItems_)
+        item->item().setObserver(nullptr);
+}
+
+void FormView::closeForQuit()
+{
+    quitting_ = true;
+    hide();
+}
+
+QWidget* FormView::clientArea() const
+{
+    return client_;
+}
+
+QWidget* FormView::widgetOf(const Control& control) const
+{
+    const auto it = viewOf_.find(&control);
+    return it == viewOf_.end() ? nullptr : it->second->widget();
+}
+
+QAction* FormView::actionOf(const Control& item) const
+{
+    for (const auto& view : menuItems_)
+        if (&view->item() == &item)
+            return view->action();
+    return nullptr;
+}
+
+QWidget* FormView::containerWidget(const Control* container) const
+{
+    if (container) {
+        const auto it = viewOf_.find(container);
+        if (it != viewOf_.end())
+            return it->second->childHost();
+    }
+    return client_;
+}
+
+void FormView::applyCaption()
+{
+    const QString caption = QString::fromStdString(form_.caption());
+    setWindowTitle(caption);
+    if (caption.isEmpty())
+        clearNativeWindowTitle(*this);
+}
+
+void FormView::applyIcon()
+{
+    setWindowIcon(PictureCache::instance().icon(form_.icon()));
+}
+
+void FormView::applyFocus()
+{
+    const ModelChange change(*this);
+    if (Control* focused = form_.focused()) {
+        if (QWidget* widget = widgetOf(*focused)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    // No control holds the focus: the window takes the keys itself.
+    client_->setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::moveToModelPosition()
+{
+    move(twipsToPixels(form_.left()), twipsToPixels(form_.top()));
+}
+
+void FormView::placeByStartPosition(const Form* owner)
+{
+    ensurePolished();
+    if (layout())
+        layout()->activate();
+    const QSize outer = frameGeometry().size();
+    QRect area;
+    switch (form_.design().startPosition) {
+    case StartPosition::Manual:
+        moveToModelPosition();
+        return;
+    case StartPosition::CenterOwner:
+        if (owner) {
+            area = QRect(twipsToPixels(owner->left()), twipsToPixels(owner->top()), twipsToPixels(owner->width()),
+                         twipsToPixels(owner->height()));
+            break;
+        }
+        [[fallthrough]];
+    case StartPosition::CenterScreen:
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->geometry();
+        break;
+    }
+    const QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    move(topLeft);
+    form_.setPositionFromPlatform(pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()));
+}
+
+void FormView::showWindow(ShowMode mode, const Form* owner)
+{
+    if (!isVisible()) {
+        placeByStartPosition(owner);
+        setWindowModality(mode == ShowMode::Modal ? Qt::ApplicationModal : Qt::NonModal);
+    }
+    show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();  // an offscreen screen has no stacking order and says so
+    activateWindow();
+    if (form_.caption().empty())
+        clearNativeWindowTitle(*this);
+    reportGeometry();
+    applyFocus();
+}
+
+void FormView::reportGeometry()
+{
+    if (detached_)
+        return;
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const int clientTop = client_->y();
+    form_.setFrameMetrics(FrameMetrics{pixelsToTwips(inner.left() - frame.left()),
+                                       pixelsToTwips(inner.top() - frame.top() + clientTop),
+                                       pixelsToTwips(frame.right() - inner.right()),
+                                       pixelsToTwips(frame.bottom() - inner.bottom() + (height() - clientTop - client_->height()))});
+    // A window that places itself keeps the position it asked for: reports of the
+    // window system may lag behind a quick series of moves.
+    if (!bypassesWindowManager_)
+        form_.setPositionFromPlatform(pixelsToTwips(frame.left()), pixelsToTwips(frame.top()));
+}
+
+void FormView::formChanged(Form&, Property property)
+{
+    const ModelChange change(*this);
+    switch (property) {
+    case Property::Caption:
+        applyCaption();
+        break;
+    case Property::Geometry:
+        moveToModelPosition();
+        break;
+    case Property::Icon:
+        applyIcon();
+        break;
+    case Property::Focus:
+        applyFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void FormView::focusReported(Control& control)
+{
+    if (detached_ || modelChanges_ > 0)
+        return;
+    form_.focusChangedByPlatform(&control);
+}
+
+void FormView::deliverKey(const QKeyEvent& event)
+{
+    if (detached_)
+        return;
+    const std::int16_t keyCode = classicKeyCode(event.key());
+    if (keyCode != 0) {
+        form_.keyDown(keyCode, shiftState(event.modifiers()));
+        if (detached_)
+            return;
+    }
+    for (const QChar unit : event.text()) {
+        form_.keyPress(static_cast<std::int16_t>(unit.unicode()));
+        if (detached_)
+            return;
+    }
+}
+
+void FormView::deliverCommitString(const QString& text)
+{
+    for (const QChar unit : text) {
+        if (detached_)
+            return;
+        form_.keyPress(static_cast<std::int16_t>(unit.unicode()));
+    }
+}
+
+void FormView::deliverFormMouseDown(const QMouseEvent& event)
+{
+    const std::int16_t button = mouseButtonCode(event.button());
+    if (detached_ || button == 0)
+        return;
+    const QPoint at = event.position().toPoint();
+    form_.mouseDown(nullptr, button, shiftState(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+}
+
+void FormView::menuTriggered(MenuItemView& item)
+{
+    if (detached_)
+        return;
+    MenuItem& model = item.item();
+    form_.click(model);
+    // A checkable action has toggled itself already; the model's mark is the one that counts.
+    if (!detached_)
+        item.syncChecked();
+}
+
+void FormView::closeEvent(QCloseEvent* event)
+{
+    if (quitting_ || detached_) {
+        event->accept();
+        return;
+    }
+    // The model decides whether and how the window goes (it may be blocked by a modal one).
+    event->ignore();
+    if (onCloseRequested_)
+        onCloseRequested_(form_);
+}
+
+void FormView::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        reportGeometry();
+}
+
+void FormView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    reportGeometry();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    // Reached only when no child widget holds the focus: the window takes the key.
+    deliverKey(*event);
+    event->accept();
+}
+
+}  // namespace tappon

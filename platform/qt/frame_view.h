@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/frame.h"
+#include "platform/qt/control_view.h"
+
+#include <QFrame>
+
+namespace tappon {
+
+// A frame: a container filled with its back colour inside the toolkit's outline, with
+// its caption, if any, at the top left.
+class FrameView final : public QFrame, public ControlView {
+public:
+    FrameView(FormView& owner, Frame& frame, QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void syncAll() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Frame& frame_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,74 @@
+#include "platform/qt/image_view.h"
+
+#include "platform/qt/form_view.h"
+#include "platform/qt/picture_cache.h"
+#include "platform/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tappon {
+
+ImageView::ImageView(FormView& owner, Image& image, QWidget* parent)
+    : QWidget(parent), ControlView(owner, image), image_(image)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageView::syncAll()
+{
+    fitToPicture();
+    ControlView::syncAll();
+}
+
+void ImageView::apply(Property property)
+{
+    if (property == Property::Picture) {
+        fitToPicture();
+        update();
+        return;
+    }
+    ControlView::apply(property);
+}
+
+void ImageView::fitToPicture()
+{
+    if (image_.stretch())
+        return;
+    const QPixmap picture = PictureCache::instance().pixmap(image_.picture());
+    if (picture.isNull())
+        return;
+    image_.setMeasuredSize(pixelsToTwips(picture.width()), pixelsToTwips(picture.height()));
+    applyGeometry();
+}
+
+void ImageView::paintEvent(QPaintEvent*)
+{
+    if (!owner().liveForm())
+        return;
+    const QPixmap picture = PictureCache::instance().pixmap(image_.picture());
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    if (image_.stretch()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture);
+    } else {
+        painter.drawPixmap(0, 0, picture);
+    }
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event)
+{
+    deliverMouseDown(*event);
+    event->accept();
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        deliverClick();
+}
+
+}  // namespace tappon

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/image.h"
+#include "platform/qt/control_view.h"
+
+#include <QWidget>
+
+namespace tappon {
+
+// An image: its picture stretched to its box, or at the picture's own size, which
+// then becomes the control's size.
+class ImageView final : public QWidget, public ControlView {
+public:
+    ImageView(FormView& owner, Image& image, QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void syncAll() override;
+
+protected:
+    void apply(Property property) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void fitToPicture();
+
+    Image& image_;
+};
+
+}  // namespace tappon

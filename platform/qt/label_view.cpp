@@ -1,0 +1,105 @@
+#include "platform/qt/label_view.h"
+
+#include "platform/qt/picture_cache.h"
+#include "platform/qt/qt_colors.h"
+#include "platform/twips.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tappon {
+
+LabelView::LabelView(FormView& owner, Label& label, QWidget* parent)
+    : QLabel(parent), ControlView(owner, label), label_(label)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMargin(0);
+    setIndent(0);
+    setContentsMargins(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void LabelView::syncAll()
+{
+    setFont(fontFor(label_.font()));
+    setText(QString::fromStdString(label_.caption()));
+    applyColors();
+    if (!label_.mouseIcon().empty())
+        setCursor(PictureCache::instance().cursor(label_.mouseIcon()));
+    fitToText();
+    ControlView::syncAll();
+}
+
+void LabelView::apply(Property property)
+{
+    switch (property) {
+    case Property::Caption:
+        setText(QString::fromStdString(label_.caption()));
+        fitToText();
+        break;
+    case Property::Font:
+        setFont(fontFor(label_.font()));
+        fitToText();
+        break;
+    case Property::ForeColor:
+    case Property::BackColor:
+        applyColors();
+        break;
+    case Property::MouseIcon:
+        if (label_.mouseIcon().empty())
+            unsetCursor();
+        else
+            setCursor(PictureCache::instance().cursor(label_.mouseIcon()));
+        break;
+    default:
+        ControlView::apply(property);
+        break;
+    }
+}
+
+void LabelView::applyColors()
+{
+    QPalette palette = this->palette();
+    setPaletteColor(palette, QPalette::WindowText, toQColor(label_.foreColor(), palette));
+    if (label_.backColor())
+        setPaletteColor(palette, QPalette::Window, toQColor(*label_.backColor(), palette));
+    setPalette(palette);
+    setAutoFillBackground(!label_.transparent());
+}
+
+void LabelView::fitToText()
+{
+    if (!label_.autoSize())
+        return;
+    const QFontMetrics metrics(font());
+    const QString caption = text();
+    // Script faces draw past their advance; the label takes the whole of the ink.
+    const int width = caption.isEmpty() ? 0 : std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).right() + 1);
+    int height = metrics.height();
+    // A face with a tight line (as the Song face at small sizes) puts the underline below it.
+    if (font().underline()) {
+        const QFontMetricsF exact(font());
+        height = std::max(height, static_cast<int>(std::ceil(exact.ascent() + exact.underlinePos() + exact.lineWidth())));
+    }
+    label_.setMeasuredSize(pixelsToTwips(width), pixelsToTwips(height));
+    applyGeometry();
+}
+
+void LabelView::mousePressEvent(QMouseEvent* event)
+{
+    deliverMouseDown(*event);
+    event->accept();
+}
+
+void LabelView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        deliverClick();
+}
+
+}  // namespace tappon

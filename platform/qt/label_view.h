@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/label.h"
+#include "platform/qt/control_view.h"
+
+#include <QLabel>
+
+namespace tappon {
+
+// A label: one line of text in its font and colour; a transparent one paints only its
+// text; an auto-size one takes the size of its text and reports it to the model.
+class LabelView final : public QLabel, public ControlView {
+public:
+    LabelView(FormView& owner, Label& label, QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void syncAll() override;
+
+protected:
+    void apply(Property property) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void applyColors();
+    void fitToText();
+
+    Label& label_;
+};
+
+}  // namespace tappon

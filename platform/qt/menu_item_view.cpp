@@ -1,0 +1,63 @@
+#include "platform/qt/menu_item_view.h"
+
+#include "platform/qt/form_view.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+namespace tappon {
+
+MenuItemView::MenuItemView(FormView& owner, MenuItem& item, QAction* action)
+    : owner_(owner), item_(item), action_(action)
+{
+    if (!item_.isSeparator() && !item_.shortcut().empty()) {
+        action_->setShortcut(QKeySequence::fromString(QString::fromStdString(item_.shortcut()), QKeySequence::PortableText));
+        action_->setShortcutContext(Qt::WindowShortcut);
+    }
+    QObject::connect(action_, &QAction::triggered, &owner_, [this] { owner_.menuTriggered(*this); });
+}
+
+void MenuItemView::syncAll()
+{
+    if (!action_)
+        return;
+    if (!item_.isSeparator())
+        action_->setText(QString::fromStdString(item_.caption()));
+    action_->setEnabled(item_.enabled());
+    action_->setVisible(item_.visible());
+    syncChecked();
+}
+
+void MenuItemView::syncChecked()
+{
+    if (!action_ || item_.isSeparator())
+        return;
+    // Only a checked item is checkable, so that unchecked ones show no empty box.
+    action_->setCheckable(item_.checked());
+    action_->setChecked(item_.checked());
+}
+
+void MenuItemView::controlChanged(Control&, Property property)
+{
+    if (!action_)
+        return;
+    switch (property) {
+    case Property::Caption:
+        if (!item_.isSeparator())
+            action_->setText(QString::fromStdString(item_.caption()));
+        break;
+    case Property::Enabled:
+        action_->setEnabled(item_.enabled());
+        break;
+    case Property::Visible:
+        action_->setVisible(item_.visible());
+        break;
+    case Property::Checked:
+        syncChecked();
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace tappon

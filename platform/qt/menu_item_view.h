@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/menu_item.h"
+#include "platform/property.h"
+
+#include <QPointer>
+
+class QAction;
+
+namespace tappon {
+
+class FormView;
+
+// The toolkit side of a menu item: a menu-bar title, a submenu, a command or a
+// separator. The model owns the check mark; the action only ever shows it.
+class MenuItemView : public ControlObserver {
+public:
+    MenuItemView(FormView& owner, MenuItem& item, QAction* action);
+    MenuItemView(const MenuItemView&) = delete;
+    MenuItemView& operator=(const MenuItemView&) = delete;
+
+    MenuItem& item() const { return item_; }
+    QAction* action() const { return action_; }
+
+    void syncAll();
+    // Sets the action's check mark from the model, undoing any toggle of its own.
+    void syncChecked();
+    void controlChanged(Control& control, Property property) override;
+
+private:
+    FormView& owner_;
+    MenuItem& item_;
+    QPointer<QAction> action_;
+};
+
+}  // namespace tappon

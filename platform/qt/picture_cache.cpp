@@ -1,0 +1,79 @@
+#include "platform/qt/picture_cache.h"
+
+#include <QFileInfo>
+#include <QtDebug>
+
+namespace tappon {
+
+namespace {
+
+// The tip of the pointing finger in the hand cursor's picture.
+const QPoint kHandHotSpot{5, 0};
+
+}  // namespace
+
+PictureCache& PictureCache::instance()
+{
+    static PictureCache cache;
+    return cache;
+}
+
+QPixmap PictureCache::pixmap(const Picture& picture)
+{
+    if (picture.empty())
+        return {};
+    const QString path = QString::fromStdString(picture.resource);
+    const auto it = pixmaps_.constFind(path);
+    if (it != pixmaps_.constEnd())
+        return *it;
+    QPixmap loaded(path);
+    if (loaded.isNull())
+        reportMissing(path);
+    pixmaps_.insert(path, loaded);
+    return loaded;
+}
+
+QIcon PictureCache::icon(const Picture& picture)
+{
+    if (picture.empty())
+        return {};
+    const QString path = QString::fromStdString(picture.resource);
+    const auto it = icons_.constFind(path);
+    if (it != icons_.constEnd())
+        return *it;
+    QIcon loaded(path);
+    if (loaded.availableSizes().isEmpty()) {
+        reportMissing(path);
+        loaded = QIcon();
+    }
+    icons_.insert(path, loaded);
+    return loaded;
+}
+
+QCursor PictureCache::cursor(const Picture& picture)
+{
+    if (picture.empty())
+        return {};
+    // Cursor files do not always load as pictures; a PNG beside one stands in for it.
+    const QString path = QString::fromStdString(picture.resource);
+    const QString png = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".png";
+    if (path.endsWith(".cur", Qt::CaseInsensitive) && QFileInfo::exists(png)) {
+        const QPixmap shape = pixmap(Picture{png.toStdString()});
+        if (!shape.isNull())
+            return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+    }
+    const QPixmap shape = pixmap(picture);
+    if (shape.isNull())
+        return {};
+    return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+}
+
+void PictureCache::reportMissing(const QString& path)
+{
+    if (reported_.contains(path))
+        return;
+    reported_.insert(path);
+    qWarning().noquote() << "tappon: picture" << path << "cannot be loaded; going on without it";
+}
+
+}  // namespace tappon

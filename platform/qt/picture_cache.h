@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/picture.h"
+
+#include <QCursor>
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QSet>
+#include <QString>
+
+namespace tappon {
+
+// Loads the pictures, icons and cursors built into the program once and keeps them.
+// A picture that cannot be loaded is reported once and comes back empty.
+class PictureCache {
+public:
+    static PictureCache& instance();
+
+    QPixmap pixmap(const Picture& picture);
+    QIcon icon(const Picture& picture);
+    // A mouse pointer; the normal arrow when the picture cannot be loaded.
+    QCursor cursor(const Picture& picture);
+
+private:
+    void reportMissing(const QString& path);
+
+    QHash<QString, QPixmap> pixmaps_;
+    QHash<QString, QIcon> icons_;
+    QSet<QString> reported_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/app_info.h"
+
+namespace tappon {
+
+// The folder of the running executable and the program's title.
+class QtAppInfo : public AppInfo {
+public:
+    std::string folder() const override;
+    std::string title() const override { return "Tappon"; }
+};
+
+}  // namespace tappon

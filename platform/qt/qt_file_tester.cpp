@@ -1,0 +1,12 @@
+#include "platform/qt/qt_file_tester.h"
+
+#include <QFileInfo>
+
+namespace tappon {
+
+bool QtFileTester::fileExists(const std::string& path) const
+{
+    return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+}  // namespace tappon

@@ -1,0 +1,39 @@
+#include "platform/qt/qt_fonts.h"
+
+#include <cmath>
+
+namespace tappon {
+
+namespace {
+
+const QStringList kSongFaces{"AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC", "WenQuanYi Micro Hei"};
+const QStringList kBrushScriptFaces{"Kaushan Script", "Dancing Script", "Z003", "AR PL UMing CN"};
+
+}  // namespace
+
+QStringList fontFamilies(const std::string& designFamily)
+{
+    const QString family = QString::fromStdString(designFamily);
+    if (family == QStringLiteral("宋体") || family.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0)
+        return kSongFaces;
+    if (family == QStringLiteral("方正舒体"))
+        return kBrushScriptFaces;
+    if (family.isEmpty())
+        return {};
+    return {family};
+}
+
+QFont resolveFont(const FontSpec& spec)
+{
+    QFont font;
+    QStringList families = fontFamilies(spec.family);
+    // The toolkit's default face closes every chain.
+    families.append(QFont().defaultFamily());
+    font.setFamilies(families);
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 4.0f / 3.0f)));
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+}  // namespace tappon

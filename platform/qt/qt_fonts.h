@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/font_spec.h"
+
+#include <QFont>
+#include <QStringList>
+
+namespace tappon {
+
+// The real families to try, in order, for a family a design asks for. Families this
+// desktop may lack get explicit fallbacks; an unknown family is tried as it is.
+QStringList fontFamilies(const std::string& designFamily);
+
+// The font for a design font, sized in pixels (points x 4/3) so that text takes the
+// same room in the twips layout whatever the screen's dots per inch.
+QFont resolveFont(const FontSpec& spec);
+
+}  // namespace tappon

@@ -1,0 +1,39 @@
+#include "platform/qt/qt_message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace tappon {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtMessageBox::show(const std::string& prompt, const std::string& title, MessageIcon icon)
+{
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = QApplication::activeWindow();
+    const QString caption = QString::fromStdString(title.empty() ? appInfo_.title() : title);
+    QMessageBox box(toQtIcon(icon), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace tappon

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/app_info.h"
+#include "platform/message_box.h"
+
+namespace tappon {
+
+// A modal message box with one OK button over the active window. It runs its own
+// event loop until dismissed, so timers go on ticking meanwhile.
+class QtMessageBox : public MessageBoxService {
+public:
+    explicit QtMessageBox(const AppInfo& appInfo) : appInfo_(appInfo) {}
+
+    void show(const std::string& prompt, const std::string& title, MessageIcon icon) override;
+
+private:
+    const AppInfo& appInfo_;
+};
+
+}  // namespace tappon

@@ -1,0 +1,21 @@
+#include "platform/qt/qt_program_launcher.h"
+
+#include "platform/runtime_error.h"
+
+#include <QProcess>
+
+namespace tappon {
+
+namespace {
+
+inline constexpr int kErrorFileNotFound = 53;
+
+}  // namespace
+
+void QtProgramLauncher::launch(const std::string& path, ShowCommand)
+{
+    if (!QProcess::startDetached(QString::fromStdString(path), {}))
+        throw RuntimeError(kErrorFileNotFound, "File not found");
+}
+
+}  // namespace tappon

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/program_launcher.h"
+
+namespace tappon {
+
+// Starts a program by its path, with no arguments and no shell in between.
+class QtProgramLauncher : public ProgramLauncher {
+public:
+    void launch(const std::string& path, ShowCommand show) override;
+};
+
+}  // namespace tappon

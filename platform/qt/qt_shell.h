@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace tappon {
+
+// Opens web addresses and mail links with the desktop's chosen program. How the
+// program shows its window is its own business: a maximised show cannot be asked for.
+class QtShell : public Shell {
+public:
+    void execute(const ShellRequest& request) override;
+};
+
+}  // namespace tappon

@@ -1,0 +1,69 @@
+#include "platform/qt/qt_window_host.h"
+
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+
+#include <QCoreApplication>
+
+namespace tappon {
+
+QtWindowHost::~QtWindowHost()
+{
+    for (auto& [form, view] : views_)
+        delete view.data();
+    for (const QPointer<FormView>& view : retired_)
+        delete view.data();
+}
+
+void QtWindowHost::attach(Form& form)
+{
+    auto* view = new FormView(form, [this](Form& closing) {
+        if (!app_)
+            return;
+        if (Window* window = app_->windowOf(closing))
+            app_->closeRequested(*window);
+    });
+    views_[&form] = view;
+}
+
+void QtWindowHost::show(Form& form, ShowMode mode, Form* owner)
+{
+    if (FormView* view = viewOf(form))
+        view->showWindow(mode, owner);
+}
+
+void QtWindowHost::detach(Form& form)
+{
+    const auto it = views_.find(&form);
+    if (it == views_.end())
+        return;
+    FormView* view = it->second;
+    views_.erase(it);
+    if (!view)
+        return;
+    view->detach();
+    view->hide();
+    // The view may be inside its own event handler right now: it goes when control
+    // is back in the event loop.
+    view->deleteLater();
+    retired_.push_back(view);
+}
+
+void QtWindowHost::quit(int exitCode)
+{
+    quitRequested_ = true;
+    exitCode_ = exitCode;
+    for (auto& [form, view] : views_)
+        if (view)
+            view->closeForQuit();
+    // Leaves every running event loop, the nested one of an open message box too.
+    QCoreApplication::exit(exitCode);
+}
+
+FormView* QtWindowHost::viewOf(const Form& form) const
+{
+    const auto it = views_.find(&form);
+    return it == views_.end() ? nullptr : it->second.data();
+}
+
+}  // namespace tappon

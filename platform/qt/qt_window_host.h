@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/window_host.h"
+
+#include <QPointer>
+
+#include <map>
+#include <vector>
+
+namespace tappon {
+
+class Application;
+class Form;
+class FormView;
+
+// Windows on the desktop: a FormView per attached form, shown by its start position,
+// torn down safely (possibly from inside one of its own handlers), and the end of the
+// event loop when the program ends.
+class QtWindowHost : public WindowHost {
+public:
+    QtWindowHost() = default;
+    ~QtWindowHost() override;
+    QtWindowHost(const QtWindowHost&) = delete;
+    QtWindowHost& operator=(const QtWindowHost&) = delete;
+
+    // The application whose windows these are (it is made after its host).
+    void bind(Application& app) { app_ = &app; }
+
+    void attach(Form& form) override;
+    void show(Form& form, ShowMode mode, Form* owner) override;
+    void detach(Form& form) override;
+    void quit(int exitCode) override;
+
+    FormView* viewOf(const Form& form) const;
+    // True once the program asked to end, even before the event loop ran.
+    bool quitRequested() const { return quitRequested_; }
+    int exitCode() const { return exitCode_; }
+
+private:
+    Application* app_ = nullptr;
+    std::map<const Form*, QPointer<FormView>> views_;
+    std::vector<QPointer<FormView>> retired_;
+    bool quitRequested_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace tappon

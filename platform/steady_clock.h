@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/clock.h"
+
+#include <chrono>
+
+namespace tappon {
+
+// The program's clock: monotonic time since the clock was made.
+class SteadyClock : public Clock {
+public:
+    Duration now() const override
+    {
+        return std::chrono::duration_cast<Duration>(std::chrono::steady_clock::now() - origin_);
+    }
+
+private:
+    std::chrono::steady_clock::time_point origin_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace tappon

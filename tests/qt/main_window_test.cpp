@@ -1,0 +1,313 @@
+// The main window as the player meets it: built through the application and the Qt
+// window host, with fake services and a virtual clock, shown on an offscreen screen.
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/services.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_host.h"
+#include "platform/twips.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tappon;
+using namespace tappon::testing;
+
+namespace {
+
+struct QtProgram {
+    VirtualClock clock;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    TestRandom random;
+    FakeAppInfo appInfo;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeFiles files;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    QtWindowHost host;
+    Application app{services, clock, host};
+    frmtype* main = nullptr;
+
+    QtProgram()
+    {
+        host.bind(app);
+        main = &app.load<frmtype>();
+        app.show(*main, ShowMode::Modeless);
+    }
+    FormView& view() const { return *host.viewOf(main->form()); }
+    QWidget* widget(const char* name, int index = kNoIndex) const
+    {
+        return view().widgetOf(main->form().find(name, index));
+    }
+    QAction* action(const char* name, int index = kNoIndex) const
+    {
+        return view().actionOf(main->form().find(name, index));
+    }
+    QString labelText(const char* name) const { return static_cast<QLabel*>(widget(name))->text(); }
+};
+
+// Types through the window system, so each key goes to whichever widget has the focus.
+void typeInto(QWindow* window, const char* text)
+{
+    for (const char* c = text; *c; ++c)
+        QTest::keyClick(window, *c);
+}
+
+QList<QAction*> menuActions(QAction* menuAction)
+{
+    return menuAction->menu()->actions();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
+    }
+    void cleanup() { program.reset(); }
+
+    void clientAreaHasTheDesignedSizeInPixels()
+    {
+        // 6915 x 5025 twips at 15 twips a pixel.
+        QCOMPARE(program->view().clientArea()->size(), QSize(461, 335));
+    }
+
+    void panelsSitWhereTheDesignPutsThem()
+    {
+        QCOMPARE(program->widget("Picture1")->geometry(), QRect(5, 4, 321, 329));
+        QCOMPARE(program->widget("Picture2")->geometry(), QRect(328, 4, 130, 329));
+    }
+
+    void buttonsSitInsideThePanelsBorder()
+    {
+        // Button positions count from the panel's inner area, 2 pixels inside its border.
+        QWidget* panel = program->widget("Picture2");
+        const QPoint starts[] = {{8, 224}, {48, 224}, {88, 224}};
+        const char* names[] = {"Command1", "Command3", "Command2"};
+        for (int i = 0; i < 3; ++i) {
+            QWidget* button = program->widget(names[i]);
+            QCOMPARE(button->size(), QSize(33, 33));
+            QCOMPARE(button->mapTo(panel, QPoint(0, 0)), starts[i] + QPoint(2, 2));
+        }
+    }
+
+    void panelLabelsShowTheirCaptions()
+    {
+        QCOMPARE(program->labelText("Label2"), QStringLiteral("现在得分："));
+        QCOMPARE(program->labelText("Label3"), QStringLiteral("剩余时间："));
+        QCOMPARE(program->labelText("Label9"), QStringLiteral("最好成绩："));
+        QCOMPARE(program->labelText("Label7"), QStringLiteral("设 置 时 间"));
+        QCOMPARE(static_cast<QLineEdit*>(program->widget("Text1"))->text(), QStringLiteral("1"));
+        QCOMPARE(static_cast<QPushButton*>(program->widget("Command1"))->toolTip(), QStringLiteral("开始"));
+    }
+
+    void autoSizeLabelsTakeTheSizeOfTheirText()
+    {
+        QWidget* label = program->widget("Label2");
+        const QFontMetrics metrics(label->font());
+        QVERIFY(label->width() >= metrics.horizontalAdvance(QStringLiteral("现在得分：")));
+        QCOMPARE(program->main->Label9.width(), pixelsToTwips(program->widget("Label9")->width()));
+    }
+
+    void menuBarHoldsTheTwoMenusInOrder()
+    {
+        const QList<QAction*> titles = program->view().menuBar()->actions();
+        QCOMPARE(titles.size(), 2);
+        QCOMPARE(titles[0]->text(), QStringLiteral(" 设  置(&S)"));
+        QCOMPARE(titles[1]->text(), QStringLiteral("  帮  助(&H)"));
+    }
+
+    void settingsMenuHoldsItsItemsWithShortcutsAndSeparator()
+    {
+        const QList<QAction*> items = menuActions(program->action("sz"));
+        QCOMPARE(items.size(), 6);
+        QCOMPARE(items[0]->text(), QStringLiteral("开 局(&P)"));
+        QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(items[1]->text(), QStringLiteral("级 别(&J)"));
+        QVERIFY(items[1]->menu() != nullptr);
+        QCOMPARE(items[2]->text(), QStringLiteral("音 效"));
+        QCOMPARE(items[3]->text(), QStringLiteral("暂 停(&P)"));
+        QCOMPARE(items[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QVERIFY(!items[3]->isEnabled());
+        QVERIFY(items[4]->isSeparator());
+        QCOMPARE(items[5]->text(), QStringLiteral("退 出(&X)"));
+    }
+
+    void levelMenuHoldsThreeLevelsWithBeginnerChecked()
+    {
+        const QList<QAction*> levels = menuActions(program->action("jb"));
+        QCOMPARE(levels.size(), 3);
+        QCOMPARE(levels[0]->text(), QStringLiteral(" 初 级(&C)"));
+        QCOMPARE(levels[1]->text(), QStringLiteral(" 中 级(&Z)"));
+        QCOMPARE(levels[2]->text(), QStringLiteral(" 高 级(&G)"));
+        QVERIFY(levels[0]->isChecked());
+        QVERIFY(!levels[1]->isChecked());
+        QVERIFY(!levels[2]->isChecked());
+        QVERIFY(program->action("sound")->isChecked());
+    }
+
+    void helpMenuHoldsHelpWithF1AndAbout()
+    {
+        const QList<QAction*> items = menuActions(program->action("help"));
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("帮 助(&Z)"));
+        QCOMPARE(items[0]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(items[1]->text(), QStringLiteral("关 于(&A)"));
+    }
+
+    void playingFieldHoldsTheKeyboardFocusAtStart()
+    {
+        QCOMPARE(QApplication::focusWidget(), program->widget("Picture1"));
+        QCOMPARE(program->main->form().focused(), &program->main->Picture1);
+    }
+
+    void enterPressesTheDefaultButtonAndStartsAGame()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_Return);
+        QCOMPARE(program->labelText("Label5"), QStringLiteral("60"));
+        QVERIFY(!program->widget("Command1")->isEnabled());
+    }
+
+    void typedKeysReachThePlayingField()
+    {
+        // Right after load all five letters show "0": one key hits all five.
+        typeInto(program->view().windowHandle(), "0");
+        QCOMPARE(program->labelText("Label4"), QStringLiteral("5"));
+    }
+
+    void inputMethodCommitStringsCountAsTypedCharacters()
+    {
+        QInputMethodEvent event;
+        event.setCommitString(QStringLiteral("0"));
+        QApplication::sendEvent(program->widget("Picture1"), &event);
+        QCOMPARE(program->labelText("Label4"), QStringLiteral("5"));
+    }
+
+    void f2StartsAGame()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
+        QCOMPARE(program->labelText("Label5"), QStringLiteral("60"));
+        QVERIFY(program->action("pause1")->isEnabled());
+    }
+
+    void ctrlPPausesARunningGame()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(program->main->paused);
+        QVERIFY(program->widget("Command1")->isEnabled());
+        QVERIFY(!program->action("pause1")->isEnabled());
+    }
+
+    void ctrlPDoesNothingWhilePauseIsDisabled()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!program->main->paused);
+        QVERIFY(!program->main->Timer1.enabled());
+    }
+
+    void soundItemTogglesOncePerClick()
+    {
+        // The handler inverts the mark; the action must show the model's mark, not flip again.
+        program->action("sound")->trigger();
+        QVERIFY(!program->main->sound.checked());
+        QVERIFY(!program->action("sound")->isChecked());
+        program->action("sound")->trigger();
+        QVERIFY(program->main->sound.checked());
+        QVERIFY(program->action("sound")->isChecked());
+    }
+
+    void levelItemMovesTheCheckMark()
+    {
+        program->action("jibie", 3)->trigger();
+        QVERIFY(program->action("jibie", 3)->isChecked());
+        QVERIFY(!program->action("jibie", 1)->isChecked());
+        QCOMPARE(program->main->baseSpeed, std::int16_t{80});
+    }
+
+    void emptyCaptionStaysEmptyUntilTheBannerTypesIt()
+    {
+        QCOMPARE(program->view().windowTitle(), QString());
+        program->clock.advance(program->app.scheduler(), std::chrono::milliseconds(300));
+        QCOMPARE(program->view().windowTitle(), QString::fromStdString(program->main->form().caption()));
+        QVERIFY(!program->view().windowTitle().isEmpty());
+    }
+
+    void movingALetterMovesItsWidget()
+    {
+        Label& letter = program->main->Label1[2];
+        letter.setTop(1500);
+        QCOMPARE(program->widget("Label1", 2)->y(), 100);
+        letter.setLeft(300);
+        QCOMPARE(program->widget("Label1", 2)->x(), 20);
+    }
+
+    void fallingLettersFollowTheTimer()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
+        program->clock.advance(program->app.scheduler(), std::chrono::milliseconds(500));
+        for (int i = 0; i <= 4; ++i)
+            QCOMPARE(program->widget("Label1", i)->y(), twipsToPixels(program->main->Label1[i].top()));
+    }
+
+    void clickingTheTimeBoxEmptiesIt()
+    {
+        auto* box = static_cast<QLineEdit*>(program->widget("Text1"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(program->main->Text1.text(), std::string());
+    }
+
+    void typingIntoTheTimeBoxReachesTheModel()
+    {
+        auto* box = static_cast<QLineEdit*>(program->widget("Text1"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        typeInto(program->view().windowHandle(), "2");
+        QCOMPARE(program->main->Text1.text(), std::string("2"));
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_Return);
+        QCOMPARE(program->labelText("Label5"), QStringLiteral("120"));
+    }
+
+    void windowReportsItsOuterFrameToTheModel()
+    {
+        // The model's Left/Top/Width/Height are the outer frame, menu bar included.
+        const QRect frame = program->view().frameGeometry();
+        const Form& form = program->main->form();
+        QCOMPARE(form.left(), pixelsToTwips(frame.x()));
+        QCOMPARE(form.top(), pixelsToTwips(frame.y()));
+        QCOMPARE(form.height(), pixelsToTwips(frame.height()));
+        QVERIFY(form.height() > form.design().clientHeight);
+    }
+
+    void closingTheMainWindowEndsTheProgram()
+    {
+        program->view().close();
+        QVERIFY(program->app.ended());
+        QVERIFY(program->host.quitRequested());
+        QCOMPARE(program->host.exitCode(), 0);
+    }
+
+private:
+    std::unique_ptr<QtProgram> program;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

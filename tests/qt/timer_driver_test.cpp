@@ -1,0 +1,76 @@
+// The Qt timer driver against the real steady clock: ticks land on their grid, never
+// early, and go on while another tick's handler waits in a nested event loop.
+#include "platform/qt/qt_timer_driver.h"
+#include "platform/scheduler.h"
+#include "platform/steady_clock.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <QtTest>
+
+#include <chrono>
+#include <vector>
+
+using namespace tappon;
+using namespace std::chrono_literals;
+
+class TimerDriverTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twentyTicksOfFiftyMillisecondsTakeOneSecond()
+    {
+        SteadyClock clock;
+        Scheduler scheduler(clock);
+        QtTimerDriver driver(scheduler);
+        QEventLoop loop;
+        std::vector<Duration> ticks;
+        const auto id = scheduler.add([&] {
+            ticks.push_back(clock.now());
+            if (ticks.size() == 20)
+                loop.quit();
+        });
+        const Duration start = clock.now();
+        scheduler.start(id, 50ms);
+        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+        loop.exec();
+
+        QCOMPARE(ticks.size(), std::size_t{20});
+        const auto total = std::chrono::duration_cast<std::chrono::milliseconds>(ticks.back() - start);
+        QVERIFY2(total >= 1000ms && total <= 1020ms, qPrintable(QString::number(total.count())));
+        for (std::size_t i = 0; i < ticks.size(); ++i)
+            QVERIFY2(ticks[i] - start >= 50ms * (i + 1), "a tick came before its deadline");
+    }
+
+    void otherTimersTickWhileAHandlerWaitsInANestedLoop()
+    {
+        SteadyClock clock;
+        Scheduler scheduler(clock);
+        QtTimerDriver driver(scheduler);
+        int fastTicks = 0;
+        int fastTicksDuringWait = -1;
+        QEventLoop outer;
+        const auto fast = scheduler.add([&] { ++fastTicks; });
+        Scheduler::TimerId slow = 0;
+        slow = scheduler.add([&] {
+            // As the verdict does: the timer stops itself, then a message box runs a
+            // nested event loop inside the tick, here for 300 ms.
+            scheduler.stop(slow);
+            const int before = fastTicks;
+            QEventLoop nested;
+            QTimer::singleShot(300, &nested, &QEventLoop::quit);
+            nested.exec();
+            fastTicksDuringWait = fastTicks - before;
+            outer.quit();
+        });
+        scheduler.start(fast, 50ms);
+        scheduler.start(slow, 100ms);
+        QTimer::singleShot(3000, &outer, &QEventLoop::quit);
+        outer.exec();
+
+        QVERIFY2(fastTicksDuringWait >= 3 && fastTicksDuringWait <= 7, qPrintable(QString::number(fastTicksDuringWait)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TimerDriverTest)
+#include "timer_driver_test.moc"
