@@ -13,9 +13,9 @@ public:
     Frame(Form& form, std::string name, int index) : Control(form, ControlKind::Frame, std::move(name), index) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption) { caption_ = std::move(caption); }
+    void setCaption(std::string caption) { caption_ = std::move(caption); changed(Property::Caption); }
     Color backColor() const { return backColor_; }
-    void setBackColor(Color color) { backColor_ = color; }
+    void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
 
 private:
     std::string caption_;

@@ -17,9 +17,9 @@ public:
     void setPoints(Twips x1, Twips y1, Twips x2, Twips y2);
 
     Color color() const { return color_; }
-    void setColor(Color color) { color_ = color; }
+    void setColor(Color color) { color_ = color; changed(Property::ForeColor); }
     int widthPixels() const { return widthPixels_; }
-    void setWidthPixels(int width) { widthPixels_ = width; }
+    void setWidthPixels(int width) { widthPixels_ = width; changed(Property::ForeColor); }
 
 private:
     Twips x1_ = 0;

@@ -1,5 +1,8 @@
 #include "platform/scheduler.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace tappon {
 
 Scheduler::TimerId Scheduler::add(std::function<void()> tick)
@@ -54,13 +57,17 @@ std::optional<Duration> Scheduler::nextDeadline() const
 
 void Scheduler::runDue()
 {
+    // Each timer ticks at most once per call, so a handler that keeps running past its
+    // own next deadline cannot hold the dispatch here; the driver comes back for it.
+    std::vector<TimerId> ticked;
     for (;;) {
         const Duration now = clock_.now();
         // Search afresh for every tick: a tick may add, remove, start or stop timers.
         TimerId dueId = 0;
         Duration dueAt{};
         for (const auto& [id, entry] : entries_) {
-            if (entry.started && !entry.inTick && entry.deadline <= now && (dueId == 0 || entry.deadline < dueAt)) {
+            if (entry.started && !entry.inTick && entry.deadline <= now && (dueId == 0 || entry.deadline < dueAt)
+                && std::find(ticked.begin(), ticked.end(), id) == ticked.end()) {
                 dueId = id;
                 dueAt = entry.deadline;
             }
@@ -68,6 +75,7 @@ void Scheduler::runDue()
         if (dueId == 0)
             return;
 
+        ticked.push_back(dueId);
         Entry& entry = entries_.at(dueId);
         entry.deadline += entry.interval;
         if (entry.deadline <= now)

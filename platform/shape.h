@@ -13,11 +13,11 @@ public:
     Color borderColor() const { return borderColor_; }
     void setBorderColor(Color color) { borderColor_ = color; changed(Property::BorderColor); }
     Color fillColor() const { return fillColor_; }
-    void setFillColor(Color color) { fillColor_ = color; }
+    void setFillColor(Color color) { fillColor_ = color; changed(Property::BackColor); }
     bool filled() const { return filled_; }
-    void setFilled(bool filled) { filled_ = filled; }
+    void setFilled(bool filled) { filled_ = filled; changed(Property::BackColor); }
     int borderWidthPixels() const { return borderWidthPixels_; }
-    void setBorderWidthPixels(int width) { borderWidthPixels_ = width; }
+    void setBorderWidthPixels(int width) { borderWidthPixels_ = width; changed(Property::BorderColor); }
 
 private:
     Color borderColor_ = Color::rgb(0, 0, 0);

@@ -41,6 +41,8 @@ void ControlView::apply(Property property)
         widget()->setEnabled(control_.enabled());
         break;
     default:
+        // A drawing property that the view paints from the model: repaint.
+        widget()->update();
         break;
     }
 }

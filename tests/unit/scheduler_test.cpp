@@ -144,3 +144,28 @@ TEST_F(SchedulerTest, ATickMayRemoveItsOwnTimer)
 
 }  // namespace
 }  // namespace tappon
+
+namespace tappon {
+namespace {
+
+TEST(SchedulerDispatchTest, AHandlerSlowerThanItsIntervalStillLetsTheDriverBackIn)
+{
+    // A tick that takes 80 ms of a 50 ms interval (busy, no event loop): one dispatch
+    // call ticks it once and returns, instead of ticking it again and again.
+    testing::VirtualClock clock;
+    Scheduler scheduler(clock);
+    int ticks = 0;
+    const auto id = scheduler.add([&] {
+        ++ticks;
+        clock.jump(std::chrono::milliseconds(80));
+    });
+    scheduler.start(id, std::chrono::milliseconds(50));
+    clock.jump(std::chrono::milliseconds(50));
+    scheduler.runDue();
+    EXPECT_EQ(ticks, 1);
+    scheduler.runDue();
+    EXPECT_EQ(ticks, 2);
+}
+
+}  // namespace
+}  // namespace tappon
