@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The real program under its own X server, played from outside: the splash window
+# first, the main window two seconds later with a title that types itself out, a short
+# game whose letters fall and whose verdict appears, and the exit item of the menu.
+set -euo pipefail
+program=$(realpath "$1")
+source "$(dirname "$0")/x11_session.sh"
+e2e_start_x
+
+started=$(date +%s%N)
+"$program" >"$E2E_TMP/program.log" 2>&1 &
+pid=$!
+E2E_PIDS+=("$pid")
+
+# The splash: a window with an empty title, before any main window.
+splash=$(e2e_wait_window "$pid" 5 '^$') || e2e_fail "no splash window"
+[ -z "$(e2e_title "$splash")" ] || e2e_fail "the splash window has a title: $(e2e_title "$splash")"
+
+# The main window, about 2 s after start, while the splash goes away.
+main=$(e2e_wait_window "$pid" 6 '^Tapp') || e2e_fail "no main window"
+opened_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+echo "main window titled after ${opened_ms} ms"
+[ "$opened_ms" -ge 1800 ] || e2e_fail "the main window came too early (${opened_ms} ms)"
+sleep 0.3
+for wid in $(e2e_windows "$pid"); do
+    [ "$wid" = "$main" ] || e2e_fail "another window is still mapped: $(e2e_title "$wid")"
+done
+
+# The title grows one character every 300 ms.
+first=$(e2e_title "$main")
+sleep 0.65
+second=$(e2e_title "$main")
+echo "title: '$first' then '$second'"
+[ "${#second}" -gt "${#first}" ] || [ "${#second}" -le 1 ] || e2e_fail "the title does not grow"
+case "$second" in "Tappon"*|"Tappo"|"Tapp"|"Tap"|"Ta"|"T"|"") ;; *) e2e_fail "unexpected title '$second'" ;; esac
+
+# Geometry: the client area is 461 x 335 below the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu=$(( HEIGHT - 335 ))
+[ "$WIDTH" -eq 461 ] || e2e_fail "main window is $WIDTH wide"
+[ "$menu" -gt 10 ] && [ "$menu" -lt 40 ] || e2e_fail "odd menu bar height $menu"
+
+# A game of 0.1 minutes: click the time box (which empties it), type, press Enter.
+xdotool windowfocus --sync "$main"
+xdotool mousemove "$(( X + 422 ))" "$(( Y + menu + 184 ))" click 1
+xdotool type --delay 30 "0.1"
+xdotool key Return
+field="321x329+$(( X + 5 ))+$(( Y + menu + 4 ))"
+sleep 0.5
+import -window root -crop "$field" "$E2E_TMP/a.png"
+sleep 0.4
+import -window root -crop "$field" "$E2E_TMP/b.png"
+changed=$(compare -metric AE "$E2E_TMP/a.png" "$E2E_TMP/b.png" null: 2>&1 || true)
+echo "pixels changed in the field: $changed"
+[ "${changed%% *}" -gt 50 ] || e2e_fail "the letters do not move"
+
+# No hits against a target of 3: the poorest verdict, about six seconds after the start.
+verdict=$(e2e_wait_window "$pid" 9 'Harder') || e2e_fail "no verdict message box"
+echo "verdict: $(e2e_title "$verdict")"
+xdotool windowfocus --sync "$verdict"
+xdotool key Return
+sleep 0.5
+for wid in $(e2e_windows "$pid"); do
+    [ "$wid" != "$verdict" ] || e2e_fail "the verdict did not close"
+done
+kill -0 "$pid" || e2e_fail "the program ended after the verdict"
+
+# The exit item: Alt+S opens the settings menu, X chooses exit.
+xdotool windowfocus --sync "$main"
+xdotool key alt+s
+sleep 0.3
+xdotool key x
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then e2e_fail "the exit item did not end the program"; fi
+wait "$pid" && status=0 || status=$?
+[ "$status" -eq 0 ] || e2e_fail "the program exited with $status"
+echo "PASSED"
