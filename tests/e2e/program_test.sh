@@ -65,6 +65,26 @@ for wid in $(e2e_windows "$pid"); do
 done
 kill -0 "$pid" || e2e_fail "the program ended after the verdict"
 
+# F1 drops the help panel down over the main window; Esc slides it away again.
+xdotool windowfocus --sync "$main"
+xdotool key F1
+help=$(e2e_wait_window "$pid" 5 '^$') || e2e_fail "F1 opened no help window"
+sleep 0.8  # the slide-in takes a few 50 ms steps
+eval "$(xdotool getwindowgeometry --shell "$help")"
+echo "help panel at $X,$Y size ${WIDTH}x${HEIGHT}"
+[ "$WIDTH" -eq 409 ] || e2e_fail "the help panel is $WIDTH wide"
+[ "$Y" -ge 0 ] || e2e_fail "the help panel did not come down (top $Y)"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$E2E_TMP/help.png"
+colours=$(convert "$E2E_TMP/help.png" -format '%k' info:)
+echo "help panel screenshot: $colours colours"
+[ "$colours" -gt 20 ] || e2e_fail "the help panel looks empty"
+xdotool key Escape
+for _ in $(seq 40); do
+    [ -z "$(e2e_windows "$pid" | grep -x "$help" || true)" ] && break
+    sleep 0.05
+done
+[ -z "$(e2e_windows "$pid" | grep -x "$help" || true)" ] || e2e_fail "Esc did not close the help panel"
+
 # The exit item: Alt+S opens the settings menu, X chooses exit.
 xdotool windowfocus --sync "$main"
 xdotool key alt+s
