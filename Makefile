@@ -10,7 +10,7 @@ BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-d
 RUN_PACKAGES   := qt6-translations-l10n qt6-qpa-plugins libqt6multimedia6 \
                   fonts-arphic-uming fonts-kaushanscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
-                  python3 g++-mingw-w64-x86-64
+                  python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev
 
 .PHONY: run test build deps test-deps clean
 
@@ -28,13 +28,22 @@ run: build
 	cd $(BUILD) && ./tappon
 
 # The whole suite, then the unit and widget tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, and a minute of real play by the sanitizer build.
 test: test-deps build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAPPON_SANITIZE=ON -DTAPPON_WARNINGS_AS_ERRORS=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L 'unit|qt'
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -L asan-e2e
+
+# The Debian package build/tappon_<version>_<arch>.deb; its dependencies are computed
+# by dpkg-shlibdeps. Install it with `sudo apt install ./build/tappon_*.deb`.
+.PHONY: package
+package: build
+	@tools/install-packages dpkg-dev file
+	rm -f $(BUILD)/tappon_*.deb
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

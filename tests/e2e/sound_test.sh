@@ -24,40 +24,23 @@ for name in du.WAV Ding.WAV 2.WAV Gun.WAV; do
 done
 
 work=$(mktemp -d)
-server_pid=
+source "$here/pulse_session.sh"
 cleanup() {
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null
+    [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null && wait "$PULSE_PID" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # A private server: its own runtime folder and home, so it touches no one else's.
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-unset PULSE_SERVER PULSE_SINK DISPLAY
+pulse_private_home "$work"
+unset DISPLAY
 export QT_QPA_PLATFORM=offscreen
 
 # The effect files' own rate, so that the server passes their samples on unchanged.
 rate=$("$python" -c 'import sys, wave; print(wave.open(sys.argv[1]).getframerate())' "$sounds/du.WAV") || fail "du.WAV is not a WAV file"
 
-start_server() {
-    # PulseAudio warns when run as root but works; --system is not wanted here.
-    pulseaudio --daemonize=no --exit-idle-time=-1 -n --log-target=stderr \
-        -L module-native-protocol-unix -L "module-null-sink sink_name=test_null rate=$rate" \
-        2>>"$work/pulseaudio.log" &
-    server_pid=$!
-    for _ in $(seq 50); do
-        pactl info >/dev/null 2>&1 && return 0
-        kill -0 "$server_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    return 1
-}
-stop_server() {
-    kill -9 "$server_pid" 2>/dev/null
-    wait "$server_pid" 2>/dev/null
-    server_pid=
-}
+start_server() { pulse_start "$work/pulseaudio.log" "$rate"; }
+stop_server() { pulse_kill; }
 
 # Runs the probe on a plan with a time limit; fails on a crash or a hang.
 run_probe() {
