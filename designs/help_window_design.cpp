@@ -32,6 +32,7 @@ FormDesign build()
     FormDesign d;
     d.name = "Frmhelp";
     d.caption = "";
+    d.accessibleName = "帮助";
     d.border = BorderStyle::FixedDialog;
     d.hasTitleBarButtons = false;
     d.showInTaskbar = false;

@@ -20,6 +20,7 @@ FormDesign build()
     FormDesign d;
     d.name = "frmSplash";
     d.caption = "";
+    d.accessibleName = "Tappon";
     d.border = BorderStyle::FixedDialog;
     d.startPosition = StartPosition::CenterScreen;
     d.clientWidth = 4710;

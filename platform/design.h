@@ -64,6 +64,8 @@ struct ControlDesign {
     std::optional<Color> borderColor;
     int borderWidthPixels = 1;
     bool filled = false;
+    // What a screen reader calls a control that shows no text of its own; empty: none.
+    std::string accessibleName;
 };
 
 struct FormDesign {
@@ -79,6 +81,8 @@ struct FormDesign {
     std::optional<FontSpec> font;
     bool showInTaskbar = true;
     bool hasTitleBarButtons = true;
+    // What a screen reader calls a window whose caption is empty; the title stays empty.
+    std::string accessibleName;
     std::vector<ControlDesign> controls;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/line.h"
 #include "platform/menu_item.h"
 #include "platform/picture_box.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/button_view.h"
 #include "platform/qt/client_area.h"
 #include "platform/qt/frame_view.h"
@@ -21,6 +22,7 @@
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/shape_view.h"
 #include "platform/qt/text_box_view.h"
+#include "platform/qt/trace.h"
 #include "platform/qt/x11_window_title.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
@@ -63,6 +65,7 @@ FormView::FormView(Form& form, CloseRequest onCloseRequested)
         layout->setMenuBar(menuBar_);
     applyTabOrder();
     applyCaption();
+    nameWindow(*this, form_);
     applyIcon();
     moveToModelPosition();
     form_.setObserver(this);
@@ -132,6 +135,7 @@ void FormView::buildControls()
         if (!view)
             continue;
         view->widget()->setObjectName(QString::fromStdString(control.displayName()));
+        nameControl(*view->widget(), control);
         views_.push_back(view);
         viewOf_[&control] = view;
         // Later controls lie above earlier ones, as they do in the design.
@@ -366,6 +370,8 @@ void FormView::deliverKey(const QKeyEvent& event)
 {
     if (detached_)
         return;
+    if (trace::enabled())
+        trace::event("key", form_.name() + " " + std::to_string(event.key()) + " " + event.text().toStdString());
     const std::int16_t keyCode = classicKeyCode(event.key());
     if (keyCode != 0) {
         form_.keyDown(keyCode, shiftState(event.modifiers()));
@@ -381,6 +387,8 @@ void FormView::deliverKey(const QKeyEvent& event)
 
 void FormView::deliverCommitString(const QString& text)
 {
+    if (trace::enabled())
+        trace::event("key", form_.name() + " commit " + text.toStdString());
     for (const QChar unit : text) {
         if (detached_)
             return;

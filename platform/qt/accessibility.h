@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace tappon {
+
+class Control;
+class Form;
+
+// What assistive technology (a screen reader, a black-box test through AT-SPI) learns
+// about the windows and controls. Every widget's description is the control's or the
+// window's own name ("Label4", "Label1(3)", "frmtype"), which Qt does not expose by
+// itself; the name is what a player would call it. A label's name is its text, and
+// QLabel announces each change of it (NameChanged) by itself, so labels keep no name
+// of their own here.
+void nameControl(QWidget& widget, const Control& control);
+void nameWindow(QWidget& window, const Form& form);
+
+}  // namespace tappon

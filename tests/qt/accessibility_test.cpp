@@ -1,0 +1,161 @@
+// What a screen reader learns about the main window and its companions: names, the
+// control names as descriptions, check marks and the alert role of message boxes.
+// (Announcements of changed captions need a live accessibility bridge, which the
+// offscreen platform lacks: the AT-SPI end-to-end tests listen for them.)
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/label.h"
+#include "platform/services.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_window_host.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tappon;
+using namespace tappon::testing;
+
+namespace {
+
+struct QtProgram {
+    VirtualClock clock;
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    TestRandom random;
+    FakeAppInfo appInfo;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeFiles files;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    QtWindowHost host;
+    Application app{services, clock, host};
+    frmtype* main = nullptr;
+
+    QtProgram()
+    {
+        host.bind(app);
+        main = &app.load<frmtype>();
+        app.show(*main, ShowMode::Modeless);
+    }
+    FormView& view() const { return *host.viewOf(main->form()); }
+    QWidget* widget(const char* name, int index = kNoIndex) const
+    {
+        return view().widgetOf(main->form().find(name, index));
+    }
+    QAction* action(const char* name, int index = kNoIndex) const
+    {
+        return view().actionOf(main->form().find(name, index));
+    }
+};
+
+QString accessibleText(QObject* object, QAccessible::Text which)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
+}
+
+QWidget* topLevelNamed(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
+    }
+    void cleanup() { program.reset(); }
+
+    void everyControlIsDescribedByItsOwnName()
+    {
+        // objectName is invisible to AT-SPI; the description carries "Label4" or "Label1(3)".
+        QCOMPARE(accessibleText(program->widget("Label4"), QAccessible::Description), QStringLiteral("Label4"));
+        QCOMPARE(accessibleText(program->widget("Label1", 3), QAccessible::Description), QStringLiteral("Label1(3)"));
+        QCOMPARE(accessibleText(program->widget("Text1"), QAccessible::Description), QStringLiteral("Text1"));
+        QCOMPARE(accessibleText(program->widget("Command2"), QAccessible::Description), QStringLiteral("Command2"));
+        QCOMPARE(accessibleText(&program->view(), QAccessible::Description), QStringLiteral("frmtype"));
+    }
+
+    void aLabelIsNamedByItsCaption()
+    {
+        QCOMPARE(accessibleText(program->widget("Label2"), QAccessible::Name), QStringLiteral("现在得分："));
+        static_cast<Label&>(program->main->form().find("Label4")).setCaption("12");
+        QCOMPARE(accessibleText(program->widget("Label4"), QAccessible::Name), QStringLiteral("12"));
+    }
+
+    void pictureButtonsAreNamedByTheirToolTips()
+    {
+        QCOMPARE(accessibleText(program->widget("Command1"), QAccessible::Name), QStringLiteral("开始"));
+        QCOMPARE(accessibleText(program->widget("Command3"), QAccessible::Name), QStringLiteral("暂停"));
+        QCOMPARE(accessibleText(program->widget("Command2"), QAccessible::Name), QStringLiteral("结束"));
+    }
+
+    void theTimeBoxAndThePanelsHaveNames()
+    {
+        QCOMPARE(accessibleText(program->widget("Text1"), QAccessible::Name), QStringLiteral("分钟数"));
+        QCOMPARE(accessibleText(program->widget("Picture1"), QAccessible::Name), QStringLiteral("游戏区"));
+        QCOMPARE(accessibleText(program->widget("Picture2"), QAccessible::Name), QStringLiteral("记分板"));
+    }
+
+    void levelCheckMarksAreReadable()
+    {
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(program->action("jb")->menu());
+        QVERIFY(menu);
+        QStringList checked;
+        for (int i = 0; i < menu->childCount(); ++i)
+            if (menu->child(i)->state().checked)
+                checked << menu->child(i)->text(QAccessible::Name);
+        QCOMPARE(checked, QStringList{QStringLiteral(" 初 级(C)")});
+    }
+
+    void theHelpWindowHasANameButNoTitle()
+    {
+        program->action("care")->trigger();
+        QWidget* help = topLevelNamed("Frmhelp");
+        QVERIFY(help);
+        QCOMPARE(help->windowTitle(), QString());
+        QCOMPARE(accessibleText(help, QAccessible::Name), QStringLiteral("帮助"));
+    }
+
+    void theMessageBoxIsAnAlert()
+    {
+        QtMessageBox box(program->appInfo);
+        QAccessible::Role role = QAccessible::NoRole;
+        QString name;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                role = QAccessible::queryAccessibleInterface(modal)->role();
+                name = accessibleText(modal, QAccessible::Name);
+                modal->close();
+            }
+        });
+        box.show("You are a loser man！", "Harder！", MessageIcon::None);
+        QCOMPARE(role, QAccessible::AlertMessage);
+        QCOMPARE(name, QStringLiteral("Harder！"));
+    }
+
+private:
+    std::unique_ptr<QtProgram> program;
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
