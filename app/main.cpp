@@ -1,6 +1,7 @@
 // The program: Qt's application object, the real system services, and the first window.
 #include "platform/application.h"
 #include "platform/qt/path_registry.h"
+#include "platform/qt/platform_start_guard.h"
 #include "platform/qt/qt_app_info.h"
 #include "platform/qt/qt_file_tester.h"
 #include "platform/qt/qt_fonts.h"
@@ -9,6 +10,7 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_timer_driver.h"
 #include "platform/qt/qt_window_host.h"
+#include "platform/qt/trace.h"
 #include "platform/services.h"
 #include "platform/steady_clock.h"
 #include "platform/system_random.h"
@@ -18,10 +20,14 @@
 #endif
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 #if __has_include("platform/qt/qt_sound_player.h")
 #include "platform/qt/qt_sound_player.h"
@@ -52,29 +58,73 @@ void preferX11UnderWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// Connecting to the sound server takes tens of milliseconds; the splash window must not
+// wait for it. The real player is made once the first window is on screen, or at its
+// first use if that comes earlier.
+class DeferredSoundPlayer : public tappon::SoundPlayer {
+public:
+    void create()
+    {
+        if (!player_)
+            player_ = std::make_unique<tappon::QtSoundPlayer>();
+    }
+    void play(const std::string& path) override
+    {
+        create();
+        player_->play(path);
+    }
+
+private:
+    std::unique_ptr<tappon::QtSoundPlayer> player_;
+};
+
+// Runs a job once, from the event loop, after the first window has been exposed.
+class AfterFirstExpose : public QObject {
+public:
+    AfterFirstExpose(QObject& application, std::function<void()> job) : QObject(&application), job_(std::move(job))
+    {
+        application.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (job_ && event->type() == QEvent::Expose && watched->isWindowType()) {
+            parent()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [job = std::move(job_)] { job(); });
+            job_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> job_;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    tappon::trace::openFromEnvironment();
     if (!hasDisplay()) {
         std::fprintf(stderr, "tappon: cannot open a display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
         return 1;
     }
     preferX11UnderWayland();
 
+    tappon::PlatformStartGuard startGuard("tappon");
     QApplication qtApp(argc, argv);
+    startGuard.release();
     QApplication::setApplicationName("Tappon");
+    tappon::trace::watchWindows(qtApp);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(tappon::resolveFont(tappon::FontSpec{"宋体", 9.0f, false, false}));
 
-    // Qt's own dialog buttons in Chinese ("确定"), as the rest of the program speaks.
     QTranslator qtTranslation;
-    if (qtTranslation.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslation);
 
     tappon::QtAppInfo appInfo;
     tappon::QtMessageBox messageBox(appInfo);
-    tappon::QtSoundPlayer sound;
+    DeferredSoundPlayer sound;
     tappon::SystemRandom random;
     tappon::QtShell shell;
 #ifdef _WIN32
@@ -92,6 +142,12 @@ int main(int argc, char* argv[])
     host.bind(app);
     tappon::QtTimerDriver timers(app.scheduler());
 
+    const AfterFirstExpose afterSplash(qtApp, [&] {
+        // Qt's own dialog buttons in Chinese ("确定"), as the rest of the program speaks.
+        if (qtTranslation.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTranslation);
+        sound.create();
+    });
     tappon::startProgram(app);
     if (host.quitRequested())
         return host.exitCode();

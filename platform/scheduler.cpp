@@ -5,10 +5,11 @@
 
 namespace tappon {
 
-Scheduler::TimerId Scheduler::add(std::function<void()> tick)
+Scheduler::TimerId Scheduler::add(std::function<void()> tick, std::string name)
 {
     const TimerId id = nextId_++;
     entries_[id].tick = std::move(tick);
+    entries_[id].name = std::move(name);
     return id;
 }
 
@@ -84,6 +85,8 @@ void Scheduler::runDue()
         notifyChange();
 
         const std::function<void()> tick = entry.tick;  // the entry may go away during the tick
+        if (onTick_)
+            onTick_(entry.name);
         if (invoker_)
             invoker_(tick);
         else

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 
 namespace tappon {
 
@@ -27,7 +28,8 @@ public:
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
 
-    TimerId add(std::function<void()> tick);
+    // `name` only labels the timer for an observer of ticks (the toolkit's trace).
+    TimerId add(std::function<void()> tick, std::string name = {});
     void remove(TimerId id);
 
     // (Re)starts the interval from now. An interval of 0 never ticks.
@@ -46,12 +48,15 @@ public:
     void setInvoker(Invoker invoker) { invoker_ = std::move(invoker); }
     // Called whenever nextDeadline() may have changed, so a driver can re-arm.
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+    // Told the timer's name right before each tick; for tracing only.
+    void setOnTick(std::function<void(const std::string&)> onTick) { onTick_ = std::move(onTick); }
 
     const Clock& clock() const { return clock_; }
 
 private:
     struct Entry {
         std::function<void()> tick;
+        std::string name;
         std::chrono::milliseconds interval{0};
         Duration deadline{0};
         bool started = false;
@@ -65,6 +70,7 @@ private:
     TimerId nextId_ = 1;
     Invoker invoker_;
     std::function<void()> onChange_;
+    std::function<void(const std::string&)> onTick_;
 };
 
 }  // namespace tappon

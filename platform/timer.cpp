@@ -1,14 +1,18 @@
 #include "platform/timer.h"
 
+#include "platform/form.h"
+
 namespace tappon {
 
 Timer::Timer(Form& form, std::string name, int index, Scheduler& scheduler)
     : Control(form, ControlKind::Timer, std::move(name), index), scheduler_(&scheduler)
 {
-    id_ = scheduler_->add([this] {
-        if (onTimer)
-            onTimer();
-    });
+    id_ = scheduler_->add(
+        [this] {
+            if (onTimer)
+                onTimer();
+        },
+        form.name() + "." + this->name());
     // A design may create a timer enabled; it starts when the Form sets the interval.
     Control::setEnabled(false);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
+#include "platform/qt/trace.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
@@ -40,6 +41,8 @@ void LabelView::apply(Property property)
     case Property::Caption:
         setText(QString::fromStdString(label_.caption()));
         fitToText();
+        if (trace::enabled())
+            trace::event("caption", label_.name() + "(" + std::to_string(label_.index()) + ")=" + label_.caption());
         break;
     case Property::Font:
         setFont(fontFor(label_.font()));

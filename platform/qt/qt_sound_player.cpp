@@ -1,5 +1,7 @@
 #include "platform/qt/qt_sound_player.h"
 
+#include "platform/qt/trace.h"
+
 #include "platform/qt/sound_sink_worker.h"
 
 #include "platform/pcm_conversion.h"
@@ -109,6 +111,7 @@ QtSoundPlayer::~QtSoundPlayer()
 
 void QtSoundPlayer::play(const std::string& path)
 {
+    trace::event("sound", path);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return;

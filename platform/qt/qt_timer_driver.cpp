@@ -1,5 +1,6 @@
 #include "platform/qt/qt_timer_driver.h"
 
+#include "platform/qt/trace.h"
 #include "platform/scheduler.h"
 
 #include <chrono>
@@ -12,12 +13,15 @@ QtTimerDriver::QtTimerDriver(Scheduler& scheduler, QObject* parent) : QObject(pa
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
     scheduler_.setOnChange([this] { rearm(); });
+    if (trace::enabled())
+        scheduler_.setOnTick([](const std::string& name) { trace::event("tick", name); });
     rearm();
 }
 
 QtTimerDriver::~QtTimerDriver()
 {
     scheduler_.setOnChange({});
+    scheduler_.setOnTick({});
 }
 
 void QtTimerDriver::rearm()
