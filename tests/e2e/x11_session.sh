@@ -18,7 +18,7 @@ trap e2e_cleanup EXIT
 
 # Starts Xvfb on a free display and exports DISPLAY.
 e2e_start_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$E2E_TMP/display" ] && break

@@ -6,6 +6,7 @@
 #include "platform/random_source.h"
 #include "platform/registry.h"
 #include "platform/runtime_error.h"
+#include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/sound_player.h"
 
@@ -162,6 +163,19 @@ public:
     }
     std::set<std::string> existing;
     mutable std::vector<std::string> tested;
+};
+
+// Every fake service, bundled as the program's services.
+struct FakeServices {
+    FakeMessageBox messageBox;
+    FakeSoundPlayer sound;
+    TestRandom random;
+    FakeAppInfo appInfo;
+    FakeShell shell;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeFiles files;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
 };
 
 }  // namespace tappon::testing

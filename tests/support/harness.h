@@ -12,18 +12,9 @@ namespace tappon::testing {
 
 // A whole program without a screen: fake services, a virtual clock and a headless
 // host around one Application. Tests create windows in it and let time pass.
-struct Harness {
+struct Harness : FakeServices {
     VirtualClock clock;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    TestRandom random;
-    FakeAppInfo appInfo;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    FakeFiles files;
     HeadlessHost host;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
     Application app{services, clock, host};
 
     void advance(Duration duration) { clock.advance(app.scheduler(), duration); }
