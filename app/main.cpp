@@ -29,16 +29,7 @@
 #include <functional>
 #include <memory>
 
-#if __has_include("platform/qt/qt_sound_player.h")
 #include "platform/qt/qt_sound_player.h"
-#else
-namespace tappon {
-class QtSoundPlayer : public SoundPlayer {
-public:
-    void play(const std::string&) override {}
-};
-}  // namespace tappon
-#endif
 
 namespace {
 
