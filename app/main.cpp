@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Tappon");
     tappon::trace::watchWindows(qtApp);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setFont(tappon::resolveFont(tappon::FontSpec{"宋体", 9.0f, false, false}));
+    QApplication::setFont(tappon::resolveFont(tappon::Font{"宋体", 9.0f, false, false}));
 
     QTranslator qtTranslation;
 

@@ -110,8 +110,8 @@ def icon_image(palette, path, size):
 def write_ico(out, palette_path, inputs):
     palette = read_palette(palette_path)
     entries = []
-    for spec in inputs:
-        path, size = spec.rsplit(":", 1)
+    for item in inputs:
+        path, size = item.rsplit(":", 1)
         entries.append((int(size), 16, 1, 4, icon_image(palette, path, int(size))))
     open(out, "wb").write(directory(1, entries))
 

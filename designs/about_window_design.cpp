@@ -6,14 +6,14 @@ namespace tappon::designs {
 
 namespace {
 
-const FontSpec kLinkFont{"宋体", 9.0f, false, true};
+const Font kLinkFont{"宋体", 9.0f, false, true};
 
 const Color kHighlightText = Color::fromSystem(SystemColor::HighlightText);
 
 // Every label of the window sizes itself to its caption and lets the banner or the
 // panel show through around its text.
 ControlDesign label(const char* name, const char* container, Twips left, Twips top, Twips width, Twips height,
-                    std::string caption, Color color, std::optional<FontSpec> font = std::nullopt)
+                    std::string caption, Color color, std::optional<Font> font = std::nullopt)
 {
     return ControlDesign{.kind = ControlKind::Label, .name = name, .container = container, .left = left, .top = top,
                          .width = width, .height = height, .caption = std::move(caption), .foreColor = color,

@@ -4,8 +4,8 @@ namespace tappon::designs {
 
 namespace {
 
-const FontSpec kSong9Bold{"宋体", 9.0f, true, false};
-const FontSpec kSong105Bold{"宋体", 10.5f, true, false};
+const Font kSong9Bold{"宋体", 9.0f, true, false};
+const Font kSong105Bold{"宋体", 10.5f, true, false};
 
 const Color kLightCyan = Color::rgb(192, 255, 255);
 

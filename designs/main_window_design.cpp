@@ -4,10 +4,10 @@ namespace tappon::designs {
 
 namespace {
 
-const FontSpec kSong9Bold{"宋体", 9.0f, true, false};
-const FontSpec kSong105Bold{"宋体", 10.5f, true, false};
-const FontSpec kSong12Bold{"宋体", 12.0f, true, false};
-const FontSpec kLetterFont{"方正舒体", 26.25f, true, false};
+const Font kSong9Bold{"宋体", 9.0f, true, false};
+const Font kSong105Bold{"宋体", 10.5f, true, false};
+const Font kSong12Bold{"宋体", 12.0f, true, false};
+const Font kLetterFont{"方正舒体", 26.25f, true, false};
 
 const Color kWhite = Color::rgb(255, 255, 255);
 const Color kPaleOrange = Color::rgb(255, 224, 192);
@@ -21,7 +21,7 @@ ControlDesign letter(int index, Twips left, Color color)
 }
 
 ControlDesign panelLabel(const char* name, Twips left, Twips top, Twips width, Twips height, const char* caption,
-                         Color color, std::optional<FontSpec> font = std::nullopt)
+                         Color color, std::optional<Font> font = std::nullopt)
 {
     return ControlDesign{.kind = ControlKind::Label, .name = name, .container = "Picture2", .left = left, .top = top,
                          .width = width, .height = height, .caption = caption, .foreColor = color, .font = font,

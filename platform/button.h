@@ -2,7 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 #include "platform/picture.h"
 
 #include <optional>
@@ -23,8 +23,8 @@ public:
     void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
     const std::optional<Color>& backColor() const { return backColor_; }
     void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
-    const std::optional<FontSpec>& font() const { return font_; }
-    void setFont(FontSpec font) { font_ = std::move(font); changed(Property::Font); }
+    const std::optional<Font>& font() const { return font_; }
+    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
 
     // Enter presses the default button, Esc the cancel button (the form routes them).
     bool isDefault() const { return isDefault_; }
@@ -37,7 +37,7 @@ private:
     Picture picture_;
     std::string toolTip_;
     std::optional<Color> backColor_;
-    std::optional<FontSpec> font_;
+    std::optional<Font> font_;
     bool isDefault_ = false;
     bool isCancel_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 #include "platform/twips.h"
 
 #include <optional>
@@ -39,7 +39,7 @@ struct ControlDesign {
     std::string caption;  // caption of labels, buttons, menu items, frames; text of a text box
     std::optional<Color> foreColor;
     std::optional<Color> backColor;
-    std::optional<FontSpec> font;
+    std::optional<Font> font;
     bool visible = true;
     bool enabled = true;
     int tabIndex = -1;  // focus order; -1: never takes the focus
@@ -78,7 +78,7 @@ struct FormDesign {
     std::optional<Color> backColor;
     std::string backPicture;
     std::string icon;
-    std::optional<FontSpec> font;
+    std::optional<Font> font;
     bool showInTaskbar = true;
     bool hasTitleBarButtons = true;
     // What a screen reader calls a window whose caption is empty; the title stays empty.

@@ -4,7 +4,7 @@
 #include "platform/control.h"
 #include "platform/control_array.h"
 #include "platform/design.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 #include "platform/picture.h"
 #include "platform/property.h"
 #include "platform/runtime_error.h"

@@ -2,7 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 #include "platform/picture.h"
 
 #include <optional>
@@ -32,8 +32,8 @@ public:
     void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
 
     // Unset: the window's font.
-    const std::optional<FontSpec>& font() const { return font_; }
-    void setFont(FontSpec font) { font_ = std::move(font); changed(Property::Font); }
+    const std::optional<Font>& font() const { return font_; }
+    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
 
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
@@ -48,7 +48,7 @@ private:
     std::string caption_;
     Color foreColor_ = Color::fromSystem(SystemColor::WindowText);
     std::optional<Color> backColor_;
-    std::optional<FontSpec> font_;
+    std::optional<Font> font_;
     bool autoSize_ = false;
     bool transparent_ = false;
     Picture mouseIcon_;

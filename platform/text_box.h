@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 
 #include <optional>
 #include <string>
@@ -22,15 +22,15 @@ public:
     int maxLength() const { return maxLength_; }
     void setMaxLength(int maxLength) { maxLength_ = maxLength; }
 
-    const std::optional<FontSpec>& font() const { return font_; }
-    void setFont(FontSpec font) { font_ = std::move(font); changed(Property::Font); }
+    const std::optional<Font>& font() const { return font_; }
+    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
 
 private:
     std::string clamp(std::string text) const;
 
     std::string text_;
     int maxLength_ = 0;
-    std::optional<FontSpec> font_;
+    std::optional<Font> font_;
 };
 
 }  // namespace tappon

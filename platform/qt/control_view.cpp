@@ -58,7 +58,7 @@ Form* ControlView::liveForm() const
     return owner_.liveForm();
 }
 
-QFont ControlView::fontFor(const std::optional<FontSpec>& own) const
+QFont ControlView::fontFor(const std::optional<Font>& own) const
 {
     return own ? resolveFont(*own) : owner_.windowFont();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font.h"
 #include "platform/property.h"
 
 #include <QFont>
@@ -44,7 +44,7 @@ protected:
     // The form while the window is attached; nullptr once it is being torn down.
     Form* liveForm() const;
     // The control's own font, or else the window's.
-    QFont fontFor(const std::optional<FontSpec>& own) const;
+    QFont fontFor(const std::optional<Font>& own) const;
 
     void reportFocusIn();
     // A mouse press at a widget position; `inner` is where the control's inner area begins.

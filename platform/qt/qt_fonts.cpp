@@ -23,16 +23,16 @@ QStringList fontFamilies(const std::string& designFamily)
     return {family};
 }
 
-QFont resolveFont(const FontSpec& spec)
+QFont resolveFont(const Font& wanted)
 {
     QFont font;
-    QStringList families = fontFamilies(spec.family);
+    QStringList families = fontFamilies(wanted.family);
     // The toolkit's default face closes every chain.
     families.append(QFont().defaultFamily());
     font.setFamilies(families);
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 4.0f / 3.0f)));
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(static_cast<int>(std::lround(wanted.points * 4.0f / 3.0f)));
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
     return font;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/font_spec.h"
+#include "platform/font.h"
 
 #include <QFont>
 #include <QStringList>
@@ -13,6 +13,6 @@ QStringList fontFamilies(const std::string& designFamily);
 
 // The font for a design font, sized in pixels (points x 4/3) so that text takes the
 // same room in the twips layout whatever the screen's dots per inch.
-QFont resolveFont(const FontSpec& spec);
+QFont resolveFont(const Font& wanted);
 
 }  // namespace tappon

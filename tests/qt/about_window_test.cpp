@@ -5,8 +5,6 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/services.h"
-#include "tests/support/fakes.h"
-#include "tests/support/virtual_clock.h"
 #include "windows/frm_about.h"
 
 #include <QApplication>
@@ -14,6 +12,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include "tests/support/qt_program.h"
+
 #include <QtTest>
 
 #include <algorithm>
@@ -25,31 +25,10 @@ using namespace tappon::testing;
 
 namespace {
 
-struct QtProgram {
-    VirtualClock clock;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    TestRandom random;
-    FakeAppInfo appInfo;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    FakeFiles files;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
-    QtWindowHost host;
-    Application app{services, clock, host};
-    frmtype* main = nullptr;
-
-    QtProgram()
-    {
-        host.bind(app);
-        main = &app.load<frmtype>();
-        app.show(*main, ShowMode::Modeless);
-    }
+struct AboutProgram : QtProgram {
     frmAbout* about() const { return app.find<frmAbout>(); }
     FormView* aboutView() const { return about() ? host.viewOf(about()->form()) : nullptr; }
     QWidget* widget(const char* name) const { return aboutView()->widgetOf(about()->form().find(name)); }
-    void advanceMs(int ms) { clock.advance(app.scheduler(), std::chrono::milliseconds(ms)); }
 };
 
 }  // namespace
@@ -60,7 +39,7 @@ class AboutWindowQtTest : public QObject {
 private slots:
     void init()
     {
-        program = std::make_unique<QtProgram>();
+        program = std::make_unique<AboutProgram>();
         program->main->form().click(program->main->guanyu);
         QVERIFY(program->aboutView() != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(program->aboutView()));
@@ -163,7 +142,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QtProgram> program;
+    std::unique_ptr<AboutProgram> program;
 };
 
 QTEST_MAIN(AboutWindowQtTest)

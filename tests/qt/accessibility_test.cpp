@@ -9,8 +9,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_window_host.h"
-#include "tests/support/fakes.h"
-#include "tests/support/virtual_clock.h"
+#include "tests/support/qt_program.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,38 +24,6 @@ using namespace tappon;
 using namespace tappon::testing;
 
 namespace {
-
-struct QtProgram {
-    VirtualClock clock;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    TestRandom random;
-    FakeAppInfo appInfo;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    FakeFiles files;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
-    QtWindowHost host;
-    Application app{services, clock, host};
-    frmtype* main = nullptr;
-
-    QtProgram()
-    {
-        host.bind(app);
-        main = &app.load<frmtype>();
-        app.show(*main, ShowMode::Modeless);
-    }
-    FormView& view() const { return *host.viewOf(main->form()); }
-    QWidget* widget(const char* name, int index = kNoIndex) const
-    {
-        return view().widgetOf(main->form().find(name, index));
-    }
-    QAction* action(const char* name, int index = kNoIndex) const
-    {
-        return view().actionOf(main->form().find(name, index));
-    }
-};
 
 QString accessibleText(QObject* object, QAccessible::Text which)
 {

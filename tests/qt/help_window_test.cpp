@@ -5,8 +5,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/services.h"
-#include "tests/support/fakes.h"
-#include "tests/support/virtual_clock.h"
+#include "tests/support/qt_program.h"
 #include "windows/frmhelp.h"
 
 #include <QAction>
@@ -21,25 +20,7 @@ namespace tappon {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A whole program on the Qt binding, with fake services and a virtual clock.
-struct QtProgram {
-    testing::VirtualClock clock;
-    testing::FakeMessageBox messageBox;
-    testing::FakeSoundPlayer sound;
-    testing::TestRandom random;
-    testing::FakeAppInfo appInfo;
-    testing::FakeShell shell;
-    testing::FakeRegistry registry;
-    testing::FakeLauncher launcher;
-    testing::FakeFiles files;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
-    QtWindowHost host;
-    Application app{services, clock, host};
-
-    QtProgram() { host.bind(app); }
-    void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
-};
+using testing::QtProgram;
 
 }  // namespace
 
@@ -50,8 +31,7 @@ private slots:
     void init()
     {
         program = std::make_unique<QtProgram>();
-        main = &program->app.load<frmtype>();
-        program->app.show(*main, ShowMode::Modeless);
+        main = program->main;
     }
     void cleanup()
     {

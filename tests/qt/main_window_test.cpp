@@ -6,8 +6,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/twips.h"
-#include "tests/support/fakes.h"
-#include "tests/support/virtual_clock.h"
+#include "tests/support/qt_program.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,39 +24,6 @@ using namespace tappon;
 using namespace tappon::testing;
 
 namespace {
-
-struct QtProgram {
-    VirtualClock clock;
-    FakeMessageBox messageBox;
-    FakeSoundPlayer sound;
-    TestRandom random;
-    FakeAppInfo appInfo;
-    FakeShell shell;
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    FakeFiles files;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
-    QtWindowHost host;
-    Application app{services, clock, host};
-    frmtype* main = nullptr;
-
-    QtProgram()
-    {
-        host.bind(app);
-        main = &app.load<frmtype>();
-        app.show(*main, ShowMode::Modeless);
-    }
-    FormView& view() const { return *host.viewOf(main->form()); }
-    QWidget* widget(const char* name, int index = kNoIndex) const
-    {
-        return view().widgetOf(main->form().find(name, index));
-    }
-    QAction* action(const char* name, int index = kNoIndex) const
-    {
-        return view().actionOf(main->form().find(name, index));
-    }
-    QString labelText(const char* name) const { return static_cast<QLabel*>(widget(name))->text(); }
-};
 
 // Types through the window system, so each key goes to whichever widget has the focus.
 void typeInto(QWindow* window, const char* text)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_host.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QWidget>
+
+#include <chrono>
+
+namespace tappon::testing {
+
+// A whole program on the Qt binding: fake services, a virtual clock, the real window
+// host, and the main window loaded and shown.
+struct QtProgram : FakeServices {
+    VirtualClock clock;
+    QtWindowHost host;
+    Application app{services, clock, host};
+    frmtype* main = nullptr;
+
+    QtProgram()
+    {
+        host.bind(app);
+        main = &app.load<frmtype>();
+        app.show(*main, ShowMode::Modeless);
+    }
+    FormView& view() const { return *host.viewOf(main->form()); }
+    QWidget* widget(const char* name, int index = kNoIndex) const
+    {
+        return view().widgetOf(main->form().find(name, index));
+    }
+    QAction* action(const char* name, int index = kNoIndex) const
+    {
+        return view().actionOf(main->form().find(name, index));
+    }
+    QString labelText(const char* name) const { return static_cast<QLabel*>(widget(name))->text(); }
+    void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
+    void advanceMs(int ms) { advance(std::chrono::milliseconds(ms)); }
+};
+
+}  // namespace tappon::testing
