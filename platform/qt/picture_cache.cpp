@@ -1,5 +1,8 @@
 #include "platform/qt/picture_cache.h"
 
+#include "platform/gif_frame.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QtDebug>
 
@@ -9,6 +12,22 @@ namespace {
 
 // The tip of the pointing finger in the hand cursor's picture.
 const QPoint kHandHotSpot{5, 0};
+
+// Qt reads a GIF as its whole logical screen; the picture is its first frame, which
+// may be smaller (the splash's slogan is a 208 x 44 frame on a 211 x 47 screen).
+QPixmap firstFrameOnly(const QString& path, const QPixmap& screen)
+{
+    if (!path.endsWith(".gif", Qt::CaseInsensitive))
+        return screen;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return screen;
+    const QByteArray bytes = file.readAll();
+    const auto frame = firstGifFrame(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
+    if (!frame || (frame->width == screen.width() && frame->height == screen.height()))
+        return screen;
+    return screen.copy(frame->left, frame->top, frame->width, frame->height);
+}
 
 }  // namespace
 
@@ -29,6 +48,8 @@ QPixmap PictureCache::pixmap(const Picture& picture)
     QPixmap loaded(path);
     if (loaded.isNull())
         reportMissing(path);
+    else
+        loaded = firstFrameOnly(path, loaded);
     pixmaps_.insert(path, loaded);
     return loaded;
 }

@@ -1,0 +1,51 @@
+#include "platform/gif_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace tappon {
+namespace {
+
+std::vector<std::uint8_t> readAsset(const char* relative)
+{
+    const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    std::ifstream in(root / "assets" / relative, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(GifFrameTest, TheSlogansFrameLiesInsideItsLargerScreen)
+{
+    const auto bytes = readAsset("pictures/splash/banner.gif");
+    const auto frame = firstGifFrame(bytes.data(), bytes.size());
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->left, 1);
+    EXPECT_EQ(frame->top, 1);
+    EXPECT_EQ(frame->width, 208);
+    EXPECT_EQ(frame->height, 44);
+}
+
+TEST(GifFrameTest, AFrameFillingItsScreenStartsAtTheCorner)
+{
+    const auto bytes = readAsset("pictures/main/start.gif");
+    const auto frame = firstGifFrame(bytes.data(), bytes.size());
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->left, 0);
+    EXPECT_EQ(frame->width, 19);
+    EXPECT_EQ(frame->height, 18);
+}
+
+TEST(GifFrameTest, AnythingElseHasNoFrame)
+{
+    const auto jpeg = readAsset("pictures/main/field.jpg");
+    EXPECT_FALSE(firstGifFrame(jpeg.data(), jpeg.size()));
+    const auto gif = readAsset("pictures/splash/banner.gif");
+    for (const std::size_t cut : {0, 6, 13, 20})
+        EXPECT_FALSE(firstGifFrame(gif.data(), cut)) << "cut at " << cut;
+}
+
+}  // namespace
+}  // namespace tappon
