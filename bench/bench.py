@@ -199,7 +199,7 @@ def one_run(binary, display, env, work, index, recorder_args):
         mark = now_ns()
         xdo(display, "key", "F2")
         # The start writes the game time into Label5, in the handler that starts the timers.
-        game_start = tr.wait_for(lambda e: e[1] == "caption" and e[2] == "Label5(-1)=%d" % GAME_S, 5, after=mark)
+        game_start = tr.wait_for(lambda e: e[1] == "caption" and e[2] == "Label5=%d" % GAME_S, 5, after=mark)
         if not game_start:
             raise RuntimeError("the game did not start")
         t_start = game_start[0]
@@ -272,7 +272,7 @@ def one_run(binary, display, env, work, index, recorder_args):
 
         # Key to hit: each key received to the next change of Label4.
         keys = [e[0] for e in tr.find(lambda e: e[1] == "key" and e[0] > t_start + 10**8)]
-        hits = [e[0] for e in tr.find(lambda e: e[1] == "caption" and e[2].startswith("Label4("))]
+        hits = [e[0] for e in tr.find(lambda e: e[1] == "caption" and e[2].startswith("Label4="))]
         in_proc, outside = [], []
         for k in keys:
             h = next((h for h in hits if h >= k), None)

@@ -42,7 +42,7 @@ void LabelView::apply(Property property)
         setText(QString::fromStdString(label_.caption()));
         fitToText();
         if (trace::enabled())
-            trace::event("caption", label_.name() + "(" + std::to_string(label_.index()) + ")=" + label_.caption());
+            trace::event("caption", label_.displayName() + "=" + label_.caption());
         break;
     case Property::Font:
         setFont(fontFor(label_.font()));
