@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,8 @@ LabelView::LabelView(FormView& owner, Label& label, QWidget* parent)
     setIndent(0);
     setContentsMargins(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
+    laidOut_.setTextFormat(Qt::PlainText);
+    laidOut_.setPerformanceHint(QStaticText::AggressiveCaching);
 }
 
 void LabelView::syncAll()
@@ -90,6 +93,22 @@ void LabelView::fitToText()
     }
     label_.setMeasuredSize(pixelsToTwips(width), pixelsToTwips(height));
     applyGeometry();
+}
+
+void LabelView::paintEvent(QPaintEvent* event)
+{
+    // Several lines, underlined or struck-out text (a laid-out text draws no lines) and
+    // the greyed look of a disabled label are left to QLabel.
+    if (!isEnabled() || font().underline() || font().strikeOut() || text().contains(QChar('\n'))) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    if (laidOut_.text() != text())
+        laidOut_.setText(text());
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawStaticText(contentsRect().topLeft(), laidOut_);
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event)

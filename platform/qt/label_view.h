@@ -4,6 +4,7 @@
 #include "platform/qt/control_view.h"
 
 #include <QLabel>
+#include <QStaticText>
 
 namespace tappon {
 
@@ -20,12 +21,16 @@ protected:
     void apply(Property property) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyColors();
     void fitToText();
 
     Label& label_;
+    // The caption laid out once: the falling letters repaint twenty times a second
+    // and would otherwise be shaped again on every paint.
+    QStaticText laidOut_;
 };
 
 }  // namespace tappon

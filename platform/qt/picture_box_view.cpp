@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -47,22 +48,28 @@ void PictureBoxView::apply(Property property)
     }
 }
 
-void PictureBoxView::paintEvent(QPaintEvent*)
+void PictureBoxView::paintEvent(QPaintEvent* event)
 {
     if (!owner().liveForm())
         return;
     QPainter painter(this);
     const QPoint inner = innerOrigin();
     const QRect innerRect = rect().adjusted(inner.x(), inner.y(), -inner.x(), -inner.y());
-    painter.fillRect(innerRect, toQColor(box_.backColor(), palette()));
+    // A letter moving over the field exposes only a few small rectangles: paint just
+    // those, so a tick copies a few hundred pixels of the picture rather than all of it.
     const QPixmap picture = PictureCache::instance().pixmap(box_.picture());
-    if (!picture.isNull()) {
-        painter.save();
-        painter.setClipRect(innerRect);
-        painter.drawPixmap(inner, picture);
-        painter.restore();
+    const QColor back = toQColor(box_.backColor(), palette());
+    for (const QRect& exposed : event->region()) {
+        const QRect area = exposed & innerRect;
+        if (area.isEmpty())
+            continue;
+        const QRect pictured = picture.isNull() ? QRect() : area & QRect(inner, picture.size());
+        if (pictured != area)
+            painter.fillRect(area, back);
+        if (!pictured.isEmpty())
+            painter.drawPixmap(pictured.topLeft(), picture, pictured.translated(-inner));
     }
-    if (box_.bordered())
+    if (box_.bordered() && !event->region().subtracted(innerRect).isEmpty())
         qDrawWinPanel(&painter, rect(), palette(), true);
 }
 

@@ -234,6 +234,61 @@ private slots:
             QCOMPARE(program->widget("Label1", i)->y(), twipsToPixels(program->main->Label1[i].top()));
     }
 
+    void labelsPaintExactlyAsAPlainLabelWould()
+    {
+        // Labels keep their laid-out caption between paints; the pixels must not change.
+        const auto paint = [](QWidget* widget) {
+            QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(QColor(20, 40, 60));
+            widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            return image;
+        };
+        const char* names[] = {"Label1", "Label2", "Label5", "Label10"};
+        for (const char* name : names) {
+            auto* label = static_cast<QLabel*>(name == std::string("Label1") ? program->widget(name, 3)
+                                                                             : program->widget(name));
+            QLabel plain;
+            plain.setFont(label->font());
+            plain.setPalette(label->palette());
+            plain.setAlignment(label->alignment());
+            plain.setTextFormat(Qt::PlainText);
+            plain.setMargin(0);
+            plain.setIndent(0);
+            plain.setAutoFillBackground(label->autoFillBackground());
+            plain.setText(label->text());
+            plain.resize(label->size());
+            QVERIFY2(!label->text().isEmpty(), name);
+            QCOMPARE(paint(label), paint(&plain));
+        }
+    }
+
+    void fieldRepaintsAnyExposedPieceFromItsPicture()
+    {
+        // The field paints only what a moving letter exposes; each piece must show the
+        // same place of the picture, which starts inside the field's 2-pixel border.
+        QWidget* field = program->widget("Picture1");
+        const QImage picture = QImage(":/pictures/main/field.jpg").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!picture.isNull());
+        const QRect pictured = QRect(QPoint(2, 2), picture.size()) & field->rect().adjusted(2, 2, -2, -2);
+        // A checkerboard of small pieces, as many letters' worth of exposed rectangles.
+        QRegion exposed;
+        for (int y = 0; y < field->height(); y += 9)
+            for (int x = (y / 9) % 2 * 11; x < field->width(); x += 22)
+                exposed += QRect(x, y, 11, 9);
+        QImage image(field->size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        field->render(&image, QPoint(), exposed, QWidget::DrawWindowBackground);
+        int wrong = 0;
+        for (int y = 0; y < field->height(); ++y)
+            for (int x = 0; x < field->width(); ++x) {
+                if (!exposed.contains(QPoint(x, y)))
+                    wrong += image.pixelColor(x, y) != QColor(Qt::magenta);
+                else if (pictured.contains(x, y))
+                    wrong += image.pixel(x, y) != picture.pixel(x - 2, y - 2);
+            }
+        QCOMPARE(wrong, 0);
+    }
+
     void clickingTheTimeBoxEmptiesIt()
     {
         auto* box = static_cast<QLineEdit*>(program->widget("Text1"));
