@@ -49,6 +49,15 @@ void preferX11UnderWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// The letters repaint a few small rectangles twenty times a second. Through shared
+// memory each repaint must wait for the X server to finish reading the last one (a round
+// trip); sent over the connection, small rectangles cost less and never wait.
+void preferPlainImageTransfers()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 // Connecting to the sound server takes tens of milliseconds; the splash window must not
 // wait for it. The real player is made once the first window is on screen, or at its
 // first use if that comes earlier.
@@ -102,6 +111,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     preferX11UnderWayland();
+    preferPlainImageTransfers();
 
     tappon::PlatformStartGuard startGuard("tappon");
     QApplication qtApp(argc, argv);
@@ -138,6 +148,7 @@ int main(int argc, char* argv[])
         if (qtTranslation.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&qtTranslation);
         sound.create();
+        tappon::QtMessageBox::warmUp();
     });
     tappon::startProgram(app);
     if (host.quitRequested())

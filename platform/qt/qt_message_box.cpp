@@ -1,6 +1,7 @@
 #include "platform/qt/qt_message_box.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -34,6 +35,16 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title, Mes
     QMessageBox box(toQtIcon(icon), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void QtMessageBox::warmUp()
+{
+    for (const QMessageBox::Icon icon : {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical}) {
+        QMessageBox box(icon, QString(), QStringLiteral("!"), QMessageBox::Ok);
+        box.ensurePolished();
+        if (box.layout())
+            box.layout()->activate();
+    }
 }
 
 }  // namespace tappon
