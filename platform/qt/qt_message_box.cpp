@@ -40,7 +40,8 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title, Mes
 void QtMessageBox::warmUp()
 {
     for (const QMessageBox::Icon icon : {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical}) {
-        QMessageBox box(icon, QString(), QStringLiteral("!"), QMessageBox::Ok);
+        // A full-width mark, as the verdicts end with: its font is found and loaded now.
+        QMessageBox box(icon, QString(), QStringLiteral("Continue！"), QMessageBox::Ok);
         box.ensurePolished();
         if (box.layout())
             box.layout()->activate();
