@@ -24,10 +24,10 @@ void* sink = nullptr;
 
 namespace {
 
-// The lines reach the file within a fifth of a second, written by a thread of their
+// The lines reach the file within half a second, written by a thread of their
 // own: a write per event would cost the traced program more than a tenth of a
 // percent of a core and blur the figures taken from it.
-constexpr auto kFlushDelay = std::chrono::milliseconds(200);
+constexpr auto kFlushDelay = std::chrono::milliseconds(500);
 
 struct Flusher {
     std::mutex mutex;

@@ -7,7 +7,7 @@ class QObject;
 namespace tappon::trace {
 
 // An opt-in event log for timing the program from outside: with TAPPON_TRACE=<file> in
-// the environment, one line per event is appended to that file (within a fifth of a second):
+// the environment, one line per event is appended to that file (within half a second):
 //   <monotonic ns> <kind> <detail>
 // (CLOCK_MONOTONIC, the clock of std::chrono::steady_clock). Kinds: start, tick, caption,
 // key, sound, shown, mapped. Without the variable every hook is one null-pointer test.
