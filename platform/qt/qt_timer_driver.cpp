@@ -3,12 +3,32 @@
 #include "platform/qt/trace.h"
 #include "platform/scheduler.h"
 
+#include <QSocketNotifier>
+
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+
+#ifdef __linux__
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
 
 namespace tappon {
 
 QtTimerDriver::QtTimerDriver(Scheduler& scheduler, QObject* parent) : QObject(parent), scheduler_(scheduler)
 {
+#ifdef __linux__
+    timerFd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (timerFd_ >= 0) {
+        timerFdNotifier_ = new QSocketNotifier(timerFd_, QSocketNotifier::Read, this);
+        connect(timerFdNotifier_, &QSocketNotifier::activated, this, [this] {
+            std::uint64_t expirations = 0;
+            if (::read(timerFd_, &expirations, sizeof expirations) == sizeof expirations)
+                fire();
+        });
+    }
+#endif
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
@@ -22,23 +42,56 @@ QtTimerDriver::~QtTimerDriver()
 {
     scheduler_.setOnChange({});
     scheduler_.setOnTick({});
+#ifdef __linux__
+    if (timerFd_ >= 0) {
+        delete timerFdNotifier_;
+        ::close(timerFd_);
+    }
+#endif
 }
 
 void QtTimerDriver::rearm()
 {
     const std::optional<Duration> deadline = scheduler_.nextDeadline();
     if (!deadline) {
-        timer_.stop();
-        armedFor_.reset();
+        disarm();
         return;
     }
-    if (timer_.isActive() && armedFor_ == deadline)
+    if (armedFor_ == deadline)
         return;
-    const Duration wait = *deadline - scheduler_.clock().now();
+    armedFor_ = deadline;
+    arm(*deadline - scheduler_.clock().now());
+}
+
+void QtTimerDriver::arm(Duration wait)
+{
+#ifdef __linux__
+    if (timerFd_ >= 0) {
+        // A zero it_value would disarm the timer: a deadline already due waits 1 ns.
+        const auto ns = std::max<std::int64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count(), 1);
+        itimerspec spec{};
+        spec.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+        spec.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        timerfd_settime(timerFd_, 0, &spec, nullptr);
+        return;
+    }
+#endif
     // Whole milliseconds, rounded up: the timer must not fire before the deadline.
     const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
-    armedFor_ = deadline;
     timer_.start(static_cast<int>(ms > 0 ? ms : 0));
+}
+
+void QtTimerDriver::disarm()
+{
+    armedFor_.reset();
+#ifdef __linux__
+    if (timerFd_ >= 0) {
+        const itimerspec none{};
+        timerfd_settime(timerFd_, 0, &none, nullptr);
+        return;
+    }
+#endif
+    timer_.stop();
 }
 
 void QtTimerDriver::fire()

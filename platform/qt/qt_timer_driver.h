@@ -7,14 +7,20 @@
 
 #include <optional>
 
+class QSocketNotifier;
+
 namespace tappon {
 
 class Scheduler;
 
-// Drives the scheduler of all timers from the real clock: one precise single-shot
-// timer is armed for the earliest deadline, whenever the schedule changes and after
-// every dispatch. A tick may open a modal message box; the nested event loop goes on
-// firing this timer, and the scheduler skips the tick that is still running.
+// Drives the scheduler of all timers from the real clock: one single-shot timer is
+// armed for the earliest deadline, whenever the schedule changes and after every
+// dispatch. A tick may open a modal message box; the nested event loop goes on firing
+// this timer, and the scheduler skips the tick that is still running.
+//
+// On Linux the timer is a timerfd, armed to the nanosecond: Qt's own timers count in
+// whole milliseconds, so a tick would land anywhere up to a millisecond after its
+// deadline and the intervals would wander by as much.
 class QtTimerDriver : public QObject {
 public:
     explicit QtTimerDriver(Scheduler& scheduler, QObject* parent = nullptr);
@@ -23,9 +29,13 @@ public:
 private:
     void rearm();
     void fire();
+    void arm(Duration wait);
+    void disarm();
 
     Scheduler& scheduler_;
     QTimer timer_;
+    int timerFd_ = -1;
+    QSocketNotifier* timerFdNotifier_ = nullptr;
     std::optional<Duration> armedFor_;
 };
 
