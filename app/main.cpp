@@ -51,12 +51,26 @@ void preferX11UnderWayland()
 
 // The letters repaint a few small rectangles twenty times a second. Through shared
 // memory each repaint must wait for the X server to finish reading the last one (a round
-// trip); sent over the connection, small rectangles cost less and never wait.
-void preferPlainImageTransfers()
-{
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-}
+// trip); sent over the connection, small rectangles cost less and never wait. Qt reads
+// the setting as it connects; it is taken back then, so programs started from here
+// (the browser, the system information) do not inherit it.
+class PlainImageTransfers {
+public:
+    PlainImageTransfers() : set_(!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+    {
+        if (set_)
+            qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+    void connected()
+    {
+        if (set_)
+            qunsetenv("QT_XCB_NO_MITSHM");
+        set_ = false;
+    }
+
+private:
+    bool set_;
+};
 
 // Connecting to the sound server takes tens of milliseconds; the splash window must not
 // wait for it. The real player is made once the first window is on screen, or at its
@@ -111,10 +125,11 @@ int main(int argc, char* argv[])
         return 1;
     }
     preferX11UnderWayland();
-    preferPlainImageTransfers();
+    PlainImageTransfers plainImageTransfers;
 
     tappon::PlatformStartGuard startGuard("tappon");
     QApplication qtApp(argc, argv);
+    plainImageTransfers.connected();
     startGuard.release();
     QApplication::setApplicationName("Tappon");
     tappon::trace::watchWindows(qtApp);
