@@ -35,6 +35,7 @@ private:
     Scheduler& scheduler_;
     QTimer timer_;
     int timerFd_ = -1;
+    bool timerFdArmed_ = false;
     QSocketNotifier* timerFdNotifier_ = nullptr;
     std::optional<Duration> armedFor_;
 };
