@@ -392,7 +392,9 @@ def write_results(path, results, command, started):
              "- Command: `%s`" % command,
              "- Runs: %d (each: start, %d s idle, one %d-s game at the beginner level, a key every %.1f s)"
              % (len(results), IDLE_S, GAME_S, TYPE_EVERY_S),
-             "- Display: Xvfb 1024×768×24 without a window manager; sound: PulseAudio null sink; a D-Bus session bus of its own (dbus-run-session)",
+             "- Display: Xvfb 1024×768×24 without a window manager; sound: PulseAudio null sink; %s"
+             % ("a D-Bus session bus of its own (dbus-run-session)" if os.environ.get("DBUS_SESSION_BUS_ADDRESS")
+                else "no D-Bus session bus (libdbus autolaunches one at the start)"),
              "", "| Figure | Unit | Median | Worst | Target |", "|---|---|---|---|---|"]
     for label, key, unit, worst, target in ROWS:
         values = [r[key] for r in results if key in r]
