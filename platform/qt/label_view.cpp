@@ -30,7 +30,7 @@ LabelView::LabelView(FormView& owner, Label& label, QWidget* parent)
 void LabelView::syncAll()
 {
     setFont(fontFor(label_.font()));
-    setText(QString::fromStdString(label_.caption()));
+    applyCaption();
     applyColors();
     if (!label_.mouseIcon().empty())
         setCursor(PictureCache::instance().cursor(label_.mouseIcon()));
@@ -42,7 +42,7 @@ void LabelView::apply(Property property)
 {
     switch (property) {
     case Property::Caption:
-        setText(QString::fromStdString(label_.caption()));
+        applyCaption();
         fitToText();
         if (trace::enabled())
             trace::event("caption", label_.displayName() + "=" + label_.caption());
@@ -65,6 +65,13 @@ void LabelView::apply(Property property)
         ControlView::apply(property);
         break;
     }
+}
+
+void LabelView::applyCaption()
+{
+    const QString caption = QString::fromStdString(label_.caption());
+    setText(caption);
+    laidOut_.setText(caption);
 }
 
 void LabelView::applyColors()
@@ -103,8 +110,6 @@ void LabelView::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
-    if (laidOut_.text() != text())
-        laidOut_.setText(text());
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));

@@ -24,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void applyCaption();
     void applyColors();
     void fitToText();
 

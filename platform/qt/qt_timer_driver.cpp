@@ -71,10 +71,10 @@ void QtTimerDriver::arm(Duration wait)
     if (timerFd_ >= 0) {
         // A zero it_value would disarm the timer: a deadline already due waits 1 ns.
         const auto ns = std::max<std::int64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count(), 1);
-        itimerspec spec{};
-        spec.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
-        spec.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
-        timerfd_settime(timerFd_, 0, &spec, nullptr);
+        itimerspec expiry{};
+        expiry.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+        expiry.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        timerfd_settime(timerFd_, 0, &expiry, nullptr);
         timerFdArmed_ = true;
         return;
     }
