@@ -28,6 +28,7 @@
 #include "platform/text_box.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -70,10 +71,12 @@ FormView::FormView(Form& form, CloseRequest onCloseRequested)
     moveToModelPosition();
     form_.setObserver(this);
     applyFocus();
+    QAccessible::installActivationObserver(this);
 }
 
 FormView::~FormView()
 {
+    QAccessible::removeActivationObserver(this);
     detach();
 }
 
@@ -249,9 +252,30 @@ QWidget* FormView::containerWidget(const Control* container) const
 void FormView::applyCaption()
 {
     const QString caption = QString::fromStdString(form_.caption());
+    // The main window's title banner changes the caption three times a second for as
+    // long as the program runs. While the window is up, its title goes straight to the
+    // window system at half the toolkit's cost. An assistive tool reads the toolkit's
+    // copy of the title, so while one is listening every caption goes the toolkit's way.
+    if (isVisible() && !QAccessible::isActive() && writeNativeWindowTitle(*this, caption)) {
+        toolkitTitleBehind_ = true;
+        return;
+    }
+    toolkitTitleBehind_ = false;
     setWindowTitle(caption);
     if (caption.isEmpty())
         clearNativeWindowTitle(*this);
+}
+
+void FormView::catchUpToolkitTitle()
+{
+    if (toolkitTitleBehind_ && !detached_)
+        applyCaption();
+}
+
+void FormView::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        catchUpToolkitTitle();
 }
 
 void FormView::applyIcon()
@@ -308,6 +332,8 @@ void FormView::placeByStartPosition(const Form* owner)
 void FormView::showWindow(ShowMode mode, const Form* owner)
 {
     if (!isVisible()) {
+        // A native window made anew takes its title from the toolkit's copy.
+        catchUpToolkitTitle();
         placeByStartPosition(owner);
         setWindowModality(mode == ShowMode::Modal ? Qt::ApplicationModal : Qt::NonModal);
     }

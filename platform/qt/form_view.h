@@ -4,6 +4,7 @@
 #include "platform/property.h"
 #include "platform/window_host.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QPoint>
 #include <QWidget>
@@ -26,7 +27,7 @@ class MenuItemView;
 // The toolkit window of one form: a top-level widget with the menu bar above a client
 // area of the design's fixed size, a widget per control, and the routing of the
 // player's input into the form. It mirrors every change the form reports.
-class FormView : public QWidget, public FormObserver {
+class FormView : public QWidget, public FormObserver, public QAccessible::ActivationObserver {
 public:
     using CloseRequest = std::function<void(Form&)>;
 
@@ -76,6 +77,7 @@ public:
     void menuTriggered(MenuItemView& item);
 
     void formChanged(Form& form, Property property) override;
+    void accessibilityActiveChanged(bool active) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +91,8 @@ private:
     void buildMenus();
     void applyTabOrder();
     void applyCaption();
+    // Gives the toolkit the caption that went to the window system past it.
+    void catchUpToolkitTitle();
     void applyIcon();
     void applyFocus();
     void moveToModelPosition();
@@ -107,6 +111,8 @@ private:
     bool bypassesWindowManager_ = false;
     bool detached_ = false;
     bool quitting_ = false;
+    // The caption went to the window system directly; QWidget::windowTitle is older.
+    bool toolkitTitleBehind_ = false;
     int modelChanges_ = 0;
 };
 

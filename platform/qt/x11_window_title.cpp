@@ -1,6 +1,7 @@
 #include "platform/qt/x11_window_title.h"
 
 #include <QGuiApplication>
+#include <QString>
 #include <QWidget>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
@@ -14,7 +15,7 @@ namespace tappon {
 
 namespace {
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
 {
     const xcb_intern_atom_cookie_t cookie =
         xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
@@ -26,27 +27,102 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     return result;
 }
 
+// The atoms of the title properties, interned once per connection: a round trip each.
+struct TitleAtoms {
+    xcb_connection_t* connection = nullptr;
+    xcb_atom_t netWmName = XCB_ATOM_NONE;
+    xcb_atom_t netWmVisibleName = XCB_ATOM_NONE;
+    xcb_atom_t utf8String = XCB_ATOM_NONE;
+};
+
+const TitleAtoms& titleAtoms(xcb_connection_t* connection)
+{
+    static TitleAtoms atoms;
+    if (atoms.connection != connection) {
+        atoms.connection = connection;
+        atoms.netWmName = internAtom(connection, "_NET_WM_NAME");
+        atoms.netWmVisibleName = internAtom(connection, "_NET_WM_VISIBLE_NAME");
+        atoms.utf8String = internAtom(connection, "UTF8_STRING");
+    }
+    return atoms;
+}
+
+// The connection and window id of a window that exists on an X server, or nothing.
+struct NativeWindow {
+    xcb_connection_t* connection = nullptr;
+    xcb_window_t id = 0;
+};
+
+NativeWindow nativeWindowOf(QWidget& window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return {};
+    // Only a window that exists natively has properties; creating it here would fix
+    // its flags too early.
+    if (!window.windowHandle() || !window.windowHandle()->handle())
+        return {};
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return {};
+    return {x11->connection(), static_cast<xcb_window_t>(window.winId())};
+}
+
+void deleteTitleProperties(const NativeWindow& native)
+{
+    const TitleAtoms& atoms = titleAtoms(native.connection);
+    for (const xcb_atom_t property : {atoms.netWmName, atoms.netWmVisibleName, xcb_atom_t(XCB_ATOM_WM_NAME)}) {
+        if (property != XCB_ATOM_NONE)
+            xcb_delete_property(native.connection, native.id, property);
+    }
+}
+
+// What the toolkit writes to WM_NAME as type STRING (ISO 8859-1): printable Latin-1,
+// tabs and line feeds.
+bool fitsLatin1String(const QString& text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool printable = (u >= 0x20 && u < 0x7f) || (u >= 0xa0 && u <= 0xff) || u == '\t' || u == '\n';
+        if (!printable)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void clearNativeWindowTitle(QWidget& window)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
         return;
-    // Only a window that exists natively has properties to remove; creating it here
-    // would fix its flags too early. The show clears the title again.
-    if (!window.windowHandle() || !window.windowHandle()->handle())
-        return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    for (const char* name : {"_NET_WM_NAME", "_NET_WM_VISIBLE_NAME", "WM_NAME"}) {
-        const xcb_atom_t property = atom(connection, name);
-        if (property != XCB_ATOM_NONE)
-            xcb_delete_property(connection, id, property);
+    deleteTitleProperties(native);
+    xcb_flush(native.connection);
+}
+
+bool writeNativeWindowTitle(QWidget& window, const QString& title)
+{
+    // The toolkit removes the modification placeholder from a title it shows.
+    if (!fitsLatin1String(title) || title.contains(QLatin1String("[*]")))
+        return false;
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
+        return false;
+    const TitleAtoms& atoms = titleAtoms(native.connection);
+    if (atoms.netWmName == XCB_ATOM_NONE || atoms.utf8String == XCB_ATOM_NONE)
+        return false;
+    if (title.isEmpty()) {
+        deleteTitleProperties(native);
+    } else {
+        const QByteArray utf8 = title.toUtf8();
+        const QByteArray latin1 = title.toLatin1();
+        xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.id, atoms.netWmName, atoms.utf8String, 8,
+                            static_cast<std::uint32_t>(utf8.size()), utf8.constData());
+        xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                            static_cast<std::uint32_t>(latin1.size()), latin1.constData());
     }
-    xcb_flush(connection);
+    xcb_flush(native.connection);
+    return true;
 }
 
 }  // namespace tappon

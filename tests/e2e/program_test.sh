@@ -34,6 +34,32 @@ echo "title: '$first' then '$second'"
 [ "${#second}" -gt "${#first}" ] || [ "${#second}" -le 1 ] || e2e_fail "the title does not grow"
 case "$second" in "Tappon"*|"Tappo"|"Tapp"|"Tap"|"Ta"|"T"|"") ;; *) e2e_fail "unexpected title '$second'" ;; esac
 
+# Over a whole round of the banner, both title properties (the one window managers read
+# today and the older one) hold the same leading part of the text: all of it once, and
+# nothing at all once.
+banner="Tappon  http://tappon.example.com/"
+seen_full=0 seen_empty=0
+deadline=$(( $(date +%s%N) + 14000000000 ))
+while [ "$(date +%s%N)" -lt "$deadline" ] && [ $(( seen_full * seen_empty )) -eq 0 ]; do
+    agreed=0
+    for _ in 1 2 3; do  # a tick may fall between the two reads
+        props=$(xprop -id "$main" _NET_WM_NAME WM_NAME)
+        net=$(sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p' <<<"$props")
+        old=$(sed -n 's/^WM_NAME([^)]*) = "\(.*\)"$/\1/p' <<<"$props")
+        [ "$net" = "$old" ] && { agreed=1; break; }
+    done
+    [ "$agreed" -eq 1 ] || e2e_fail "the title properties disagree: '$net' and '$old'"
+    case "$banner" in "$net"*) ;; *) e2e_fail "the title '$net' is not the start of '$banner'" ;; esac
+    [ "$net" = "$banner" ] && seen_full=1
+    if [ -z "$net" ]; then
+        [ "$(grep -c "not found" <<<"$props")" -eq 2 ] || e2e_fail "an empty title left a property behind: $props"
+        seen_empty=1
+    fi
+    sleep 0.1
+done
+[ "$seen_full" -eq 1 ] || e2e_fail "the banner never showed its whole text"
+[ "$seen_empty" -eq 1 ] || e2e_fail "the banner never went blank"
+
 # Geometry: the client area is 461 x 335 below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 menu=$(( HEIGHT - 335 ))
