@@ -7,7 +7,6 @@
 #include <QWindow>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -25,40 +24,32 @@ void* sink = nullptr;
 namespace {
 
 // The lines reach the file within half a second, written by a thread of their
-// own: a write per event would cost the traced program more than a tenth of a
-// percent of a core and blur the figures taken from it.
-constexpr auto kFlushDelay = std::chrono::milliseconds(500);
+// own that wakes twice a second: a write per event, or a wake-up per burst of
+// events, would cost the traced program more than the events themselves and blur
+// the figures taken from it.
+constexpr auto kFlushPeriod = std::chrono::milliseconds(500);
 
-struct Flusher {
-    std::mutex mutex;
-    std::condition_variable wanted;
-    bool unflushed = false;
-};
-
-// Never destroyed: the flushing thread still waits on it while the program exits.
-Flusher& flusher()
+// Never destroyed: the flushing thread still uses it while the program exits.
+std::mutex& sinkMutex()
 {
-    static auto* instance = new Flusher;
+    static auto* instance = new std::mutex;
     return *instance;
 }
 
 void flushLoop()
 {
-    Flusher& f = flusher();
-    std::unique_lock lock(f.mutex);
+    auto next = std::chrono::steady_clock::now();
     for (;;) {
-        f.wanted.wait(lock, [&f] { return f.unflushed; });
-        lock.unlock();
-        std::this_thread::sleep_for(kFlushDelay);
-        lock.lock();
-        f.unflushed = false;
+        next += kFlushPeriod;
+        std::this_thread::sleep_until(next);
+        std::lock_guard lock(sinkMutex());
         std::fflush(static_cast<std::FILE*>(detail::sink));
     }
 }
 
 void flushAtExit()
 {
-    std::lock_guard lock(flusher().mutex);
+    std::lock_guard lock(sinkMutex());
     std::fflush(static_cast<std::FILE*>(detail::sink));
 }
 
@@ -71,14 +62,9 @@ void write(std::string_view kind, std::string_view text)
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
                         std::chrono::steady_clock::now().time_since_epoch())
                         .count();
-    Flusher& f = flusher();
-    std::lock_guard lock(f.mutex);
+    std::lock_guard lock(sinkMutex());
     std::fprintf(static_cast<std::FILE*>(sink), "%lld %.*s %.*s\n", static_cast<long long>(ns),
                  static_cast<int>(kind.size()), kind.data(), static_cast<int>(text.size()), text.data());
-    if (!f.unflushed) {
-        f.unflushed = true;
-        f.wanted.notify_one();
-    }
 }
 
 }  // namespace detail
