@@ -1,9 +1,12 @@
 #include "platform/qt/qt_message_box.h"
 
+#include "platform/qt/x11_window_title.h"
+
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
 #include <QWidget>
+#include <QWindow>
 
 namespace tappon {
 
@@ -46,6 +49,14 @@ void QtMessageBox::warmUp()
         if (box.layout())
             box.layout()->activate();
     }
+    // Then what the first show of a box does once per program: a native window made
+    // (never shown) and a title with a full-width mark encoded for the window system,
+    // as the verdicts' titles end with one.
+    QWindow window;
+    window.setFlags(Qt::Dialog);
+    window.create();
+    window.destroy();
+    warmUpNativeTitleEncoding();
 }
 
 }  // namespace tappon

@@ -13,9 +13,11 @@ public:
 
     void show(const std::string& prompt, const std::string& title, MessageIcon icon) override;
 
-    // The first message box of a program takes over ten milliseconds to build (style,
-    // icons, the button box, the Chinese button text); the verdict of a game must appear
-    // on the second. Builds the kinds the program shows once, unseen; call when idle.
+    // The first message box of a program takes over ten milliseconds to build and show
+    // (style, icons, the button box, the Chinese button text, its native window and
+    // title); the verdict of a game must appear on the second. Builds the kinds the
+    // program shows once, unseen, and makes a native dialog window that is never
+    // mapped; call when idle.
     static void warmUp();
 
 private:

@@ -4,6 +4,7 @@
 #include "platform/application.h"
 #include "platform/services.h"
 #include "platform/qt/form_view.h"
+#include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/twips.h"
 #include "tests/support/qt_program.h"
@@ -316,6 +317,18 @@ private slots:
         QCOMPARE(form.top(), pixelsToTwips(frame.y()));
         QCOMPARE(form.height(), pixelsToTwips(frame.height()));
         QVERIFY(form.height() > form.design().clientHeight);
+    }
+
+    void messageBoxWarmUpLeavesNothingBehind()
+    {
+        // The program warms the message boxes up while its first window is on screen.
+        const auto windowsBefore = QGuiApplication::allWindows().size();
+        const auto widgetsBefore = QApplication::topLevelWidgets().size();
+        QtMessageBox::warmUp();
+        QCoreApplication::processEvents();
+        QCOMPARE(QGuiApplication::allWindows().size(), windowsBefore);
+        QCOMPARE(QApplication::topLevelWidgets().size(), widgetsBefore);
+        QCOMPARE(QApplication::activeWindow(), &program->view());
     }
 
     void closingTheMainWindowEndsTheProgram()
