@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev \
-                  libxcb1-dev libx11-dev libgtest-dev
+                  libxcb1-dev libgtest-dev
 RUN_PACKAGES   := qt6-translations-l10n libqt6multimedia6 \
                   fonts-arphic-uming fonts-kaushanscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \

@@ -1,7 +1,5 @@
 #include "platform/qt/qt_message_box.h"
 
-#include "platform/qt/x11_window_title.h"
-
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
@@ -49,14 +47,15 @@ void QtMessageBox::warmUp()
         if (box.layout())
             box.layout()->activate();
     }
-    // Then what the first show of a box does once per program: a native window made
-    // (never shown) and a title with a full-width mark encoded for the window system,
-    // as the verdicts' titles end with one.
+    // Then what the first show of a box does once per program: a native window made,
+    // and given a title with a full-width mark, as the verdicts' titles end with one.
+    // On X11 the first such title loads Xlib's locale converters and interns their
+    // atoms. The window is never shown.
     QWindow window;
     window.setFlags(Qt::Dialog);
     window.create();
+    window.setTitle(QStringLiteral("Continue！"));
     window.destroy();
-    warmUpNativeTitleEncoding();
 }
 
 }  // namespace tappon

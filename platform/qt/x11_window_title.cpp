@@ -11,10 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 
-// Last: Xlib defines macros (Bool, Status, None…) that the toolkit's headers also use.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 namespace tappon {
 
 namespace {
@@ -127,22 +123,6 @@ bool writeNativeWindowTitle(QWidget& window, const QString& title)
     }
     xcb_flush(native.connection);
     return true;
-}
-
-void warmUpNativeTitleEncoding()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->display())
-        return;
-    // The toolkit's own conversion of a title for WM_NAME: the text in the local 8-bit
-    // encoding, to the ICCCM's STRING or COMPOUND_TEXT.
-    QByteArray text = QStringLiteral("Continue！").toLocal8Bit();
-    char* list[] = {text.data(), nullptr};
-    XTextProperty property{};
-    if (XmbTextListToTextProperty(x11->display(), list, 1, XStdICCTextStyle, &property) >= 0 && property.value)
-        XFree(property.value);
 }
 
 }  // namespace tappon

@@ -20,10 +20,4 @@ void clearNativeWindowTitle(QWidget& window);
 // (characters outside printable Latin-1, the "[*]" placeholder).
 bool writeNativeWindowTitle(QWidget& window, const QString& title);
 
-// The first title outside Latin-1 that the toolkit writes on X11 opens Xlib's locale
-// converters, loads their code and interns their atoms: several milliseconds, spent
-// just as that window is about to appear. This converts such a title once, unseen, so
-// that the cost is paid beforehand. Elsewhere it does nothing.
-void warmUpNativeTitleEncoding();
-
 }  // namespace tappon
