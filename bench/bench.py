@@ -49,7 +49,8 @@ def cpu_ns_by_thread(pid):
 
 
 def cpu_pct_by_part(before, after, seconds):
-    # The event loop (the main thread), the X event reader, and the rest (sound, trace).
+    # The event loop (the main thread, named as the program), the X event reader, and the
+    # rest (sound, the trace writer).
     parts = {"main": 0, "x": 0, "other": 0}
     for name, ns in after.items():
         part = "main" if name == "tappon" else "x" if name == "QXcbEventQueue" else "other"

@@ -13,6 +13,10 @@
 #include <string>
 #include <thread>
 
+#ifdef __linux__
+#include <pthread.h>
+#endif
+
 namespace tappon::trace {
 
 namespace detail {
@@ -38,6 +42,10 @@ std::mutex& sinkMutex()
 
 void flushLoop()
 {
+#ifdef __linux__
+    // Named, so that its time is not counted as the main thread's.
+    pthread_setname_np(pthread_self(), "trace");
+#endif
     auto next = std::chrono::steady_clock::now();
     for (;;) {
         next += kFlushPeriod;
