@@ -24,6 +24,8 @@ from array import array
 
 GAME_S = 60
 IDLE_S = 15
+# The main window's opening sound and its stream are over well within this.
+SETTLE_S = 5.0
 UNTRACED_GAME_S = 30
 TYPE_EVERY_S = 1.5
 LEVEL = 0.01  # audible: above -40 dBFS
@@ -203,8 +205,8 @@ def one_run(binary, display, env, work, index, recorder_args):
         r["main_ms"] = (main[0] - t0) / 1e6
         r["main_after_splash_ms"] = (main[0] - splash[0]) / 1e6
 
-        # Idle: only the title banner runs.
-        time.sleep(1.0)
+        # Idle: only the title banner runs, once the start-up's last effect has played.
+        time.sleep(SETTLE_S)
         c0, w0 = cpu_ns_by_thread(proc.pid), time.monotonic()
         time.sleep(IDLE_S)
         c1, w1 = cpu_ns_by_thread(proc.pid), time.monotonic()
@@ -354,7 +356,7 @@ def untraced_run(binary, display, env):
             wid = ids[-1] if ids else None
         if not wid:
             raise RuntimeError("untraced: main window not found")
-        time.sleep(1.0)
+        time.sleep(SETTLE_S)
         c0, w0 = cpu_ns_by_thread(proc.pid), time.monotonic()
         time.sleep(IDLE_S)
         c1, w1 = cpu_ns_by_thread(proc.pid), time.monotonic()
@@ -440,9 +442,9 @@ def write_results(path, results, command, started):
              "- Machine: %s" % machine(),
              "- Date: %s" % time.strftime("%Y-%m-%d %H:%M %Z", started),
              "- Command: `%s`" % command,
-             "- Runs: %d (each: start, %d s idle, one %d-s game at the beginner level, a key every %.1f s;"
+             "- Runs: %d (each: start, %d s idle from %.0f s after the main window appears, one %d-s game at the beginner level, a key every %.1f s;"
              " then the program again without its trace: %d s idle and %d s of a game without typing)"
-             % (len(results), IDLE_S, GAME_S, TYPE_EVERY_S, IDLE_S, UNTRACED_GAME_S),
+             % (len(results), IDLE_S, SETTLE_S, GAME_S, TYPE_EVERY_S, IDLE_S, UNTRACED_GAME_S),
              "- Display: Xvfb 1024×768×24 without a window manager; sound: PulseAudio null sink; %s"
              % ("a D-Bus session bus of its own (dbus-run-session)" if os.environ.get("DBUS_SESSION_BUS_ADDRESS")
                 else "no D-Bus session bus (libdbus autolaunches one at the start)"),
