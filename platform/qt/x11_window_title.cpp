@@ -95,7 +95,7 @@ void clearNativeWindowTitle(QWidget& window)
 {
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
-        return;
+        return;  // not made natively yet: the show clears the title again
     deleteTitleProperties(native);
     xcb_flush(native.connection);
 }
