@@ -60,6 +60,13 @@ def cpu_pct_by_part(before, after, seconds):
     return {part: 100.0 * ns / 1e9 / seconds for part, ns in parts.items()}
 
 
+def cpu_pct_while_waiting(pid, seconds):
+    c0, w0 = cpu_ns_by_thread(pid), time.monotonic()
+    time.sleep(seconds)
+    c1, w1 = cpu_ns_by_thread(pid), time.monotonic()
+    return cpu_pct_by_part(c0, c1, w1 - w0)
+
+
 def vm_hwm_kb(pid):
     with open("/proc/%d/status" % pid) as f:
         for line in f:
@@ -207,10 +214,7 @@ def one_run(binary, display, env, work, index, recorder_args):
 
         # Idle: only the title banner runs, once the start-up's last effect has played.
         time.sleep(SETTLE_S)
-        c0, w0 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        time.sleep(IDLE_S)
-        c1, w1 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        parts = cpu_pct_by_part(c0, c1, w1 - w0)
+        parts = cpu_pct_while_waiting(proc.pid, IDLE_S)
         r["cpu_idle_pct"] = sum(parts.values())
         r["cpu_idle_main_pct"] = parts["main"]
 
@@ -357,20 +361,14 @@ def untraced_run(binary, display, env):
         if not wid:
             raise RuntimeError("untraced: main window not found")
         time.sleep(SETTLE_S)
-        c0, w0 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        time.sleep(IDLE_S)
-        c1, w1 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        parts = cpu_pct_by_part(c0, c1, w1 - w0)
+        parts = cpu_pct_while_waiting(proc.pid, IDLE_S)
         r["cpu_idle_untraced_pct"] = sum(parts.values())
         r["cpu_idle_untraced_main_pct"] = parts["main"]
         xdo(display, "windowfocus", "--sync", wid)
         time.sleep(0.3)
         xdo(display, "key", "F2")
         time.sleep(1.5)
-        c0, w0 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        time.sleep(UNTRACED_GAME_S)
-        c1, w1 = cpu_ns_by_thread(proc.pid), time.monotonic()
-        parts = cpu_pct_by_part(c0, c1, w1 - w0)
+        parts = cpu_pct_while_waiting(proc.pid, UNTRACED_GAME_S)
         r["cpu_game_untraced_pct"] = sum(parts.values())
         r["cpu_game_untraced_main_pct"] = parts["main"]
     finally:
