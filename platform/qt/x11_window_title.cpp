@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
 
 namespace tappon {
 
@@ -67,6 +69,28 @@ NativeWindow nativeWindowOf(QWidget& window)
     return {x11->connection(), static_cast<xcb_window_t>(window.winId())};
 }
 
+// This client's own event mask on a window, read once per window (a round trip) and
+// kept: the toolkit sets it when it makes the window and leaves it alone after.
+std::optional<std::uint32_t> ownEventMask(const NativeWindow& native)
+{
+    static xcb_connection_t* connection = nullptr;
+    static std::unordered_map<xcb_window_t, std::uint32_t> masks;
+    if (connection != native.connection) {
+        connection = native.connection;
+        masks.clear();
+    }
+    if (const auto known = masks.find(native.id); known != masks.end())
+        return known->second;
+    const xcb_get_window_attributes_cookie_t cookie = xcb_get_window_attributes(native.connection, native.id);
+    xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(native.connection, cookie, nullptr);
+    if (!reply)
+        return std::nullopt;
+    const std::uint32_t mask = reply->your_event_mask;
+    std::free(reply);
+    masks.emplace(native.id, mask);
+    return mask;
+}
+
 void deleteTitleProperties(const NativeWindow& native)
 {
     const TitleAtoms& atoms = titleAtoms(native.connection);
@@ -111,6 +135,18 @@ bool writeNativeWindowTitle(QWidget& window, const QString& title)
     const TitleAtoms& atoms = titleAtoms(native.connection);
     if (atoms.netWmName == XCB_ATOM_NONE || atoms.utf8String == XCB_ATOM_NONE)
         return false;
+    // The server tells every client that listens for property changes on the window about
+    // each title write, this one included: its X thread would wake to read the notice
+    // and wake the main thread to hand it over, twice the cost of the write itself.
+    // Nothing here needs news of its own title, so this client stops listening for the
+    // write and listens again at once. The server runs the requests of one flush one
+    // after another, as a rule with nothing of another client's in between.
+    const std::optional<std::uint32_t> eventMask = ownEventMask(native);
+    const bool quiet = eventMask && (*eventMask & XCB_EVENT_MASK_PROPERTY_CHANGE);
+    if (quiet) {
+        const std::uint32_t withoutPropertyChanges = *eventMask & ~std::uint32_t(XCB_EVENT_MASK_PROPERTY_CHANGE);
+        xcb_change_window_attributes(native.connection, native.id, XCB_CW_EVENT_MASK, &withoutPropertyChanges);
+    }
     if (title.isEmpty()) {
         deleteTitleProperties(native);
     } else {
@@ -121,6 +157,8 @@ bool writeNativeWindowTitle(QWidget& window, const QString& title)
         xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                             static_cast<std::uint32_t>(latin1.size()), latin1.constData());
     }
+    if (quiet)
+        xcb_change_window_attributes(native.connection, native.id, XCB_CW_EVENT_MASK, &*eventMask);
     xcb_flush(native.connection);
     return true;
 }
