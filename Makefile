@@ -5,9 +5,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev \
+BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
                   libxcb1-dev libgtest-dev
-RUN_PACKAGES   := qt6-translations-l10n libqt6multimedia6 \
+RUN_PACKAGES   := qt6-translations-l10n \
                   fonts-arphic-uming fonts-kaushanscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \

@@ -29,7 +29,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/qt/qt_sound_player.h"
+#include "platform/pulse/pulse_sound_player.h"
 
 namespace {
 
@@ -72,24 +72,25 @@ private:
     bool set_;
 };
 
-// Connecting to the sound server takes tens of milliseconds; the splash window must not
-// wait for it. The real player is made once the first window is on screen, or at its
-// first use if that comes earlier.
+// The sound player starts a thread and connects to the sound server; the splash window
+// must not wait for that. The real player is made once the first window is on screen,
+// or at its first use if that comes earlier.
 class DeferredSoundPlayer : public tappon::SoundPlayer {
 public:
     void create()
     {
         if (!player_)
-            player_ = std::make_unique<tappon::QtSoundPlayer>();
+            player_ = std::make_unique<tappon::PulseSoundPlayer>();
     }
     void play(const std::string& path) override
     {
+        tappon::trace::event("sound", path);
         create();
         player_->play(path);
     }
 
 private:
-    std::unique_ptr<tappon::QtSoundPlayer> player_;
+    std::unique_ptr<tappon::PulseSoundPlayer> player_;
 };
 
 // Runs a job once, from the event loop, after the first window has been exposed.

@@ -1,4 +1,4 @@
-// Plays sound files through QtSoundPlayer on a timetable and reports when each play was
+// Plays sound files through the sound player on a timetable and reports when each play was
 // asked for, so that a recording of the audio server's output can be checked against it.
 //
 // Usage: sound_probe PLAN
@@ -8,7 +8,7 @@
 //   play <index> <ms since start> <ms spent in play()> <monotonic ns> <path>
 //   done
 
-#include "platform/qt/qt_sound_player.h"
+#include "platform/pulse/pulse_sound_player.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    tappon::QtSoundPlayer player;
+    tappon::PulseSoundPlayer player;
     const Clock::time_point start = Clock::now();
     std::printf("start %lld\n", static_cast<long long>(start.time_since_epoch().count()));
     std::fflush(stdout);
