@@ -152,14 +152,30 @@ class Recorder(threading.Thread):
         pcm = array("h", bytes(self.data[:len(self.data) // 4 * 4]))
         return [max(abs(pcm[i]), abs(pcm[i + 1])) / 32768.0 for i in range(0, len(pcm), 2)]
 
-    def onsets(self, samples, requests_ns, window_ms=300):
-        # Per request, milliseconds to its first audible sample, or None when none came.
+    def onsets(self, samples, requests_ns, window_ms=300, before_ms=20, quiet_ms=2):
+        # Per request, milliseconds from it to the sound's first audible sample after a
+        # quiet moment, or None when none came. The recording's place on the program's
+        # clock is known only to a few milliseconds (the null sink renders ahead of real
+        # time by its latency), so the search starts a little before the request and an
+        # onset can come out slightly negative.
         out = []
+        quiet = quiet_ms * self.rate // 1000
         for t in requests_ns:
-            start = int((t - self.offset_ns) * self.rate / 1e9)
-            end = min(len(samples), start + window_ms * self.rate // 1000)
-            first = next((n for n in range(max(start, 0), end) if samples[n] > LEVEL), None)
-            out.append(None if first is None else (first - start) * 1000.0 / self.rate)
+            asked = int((t - self.offset_ns) * self.rate / 1e9)
+            begin = max(asked - before_ms * self.rate // 1000, quiet)
+            end = min(len(samples), asked + window_ms * self.rate // 1000)
+            first = None
+            quiet_run = sum(1 for m in range(begin - quiet, begin) if samples[m] <= LEVEL)
+            quiet_run = quiet if quiet_run == quiet else 0
+            for n in range(begin, end):
+                if samples[n] <= LEVEL:
+                    quiet_run += 1
+                elif quiet_run >= quiet:
+                    first = n
+                    break
+                else:
+                    quiet_run = 0
+            out.append(None if first is None else (first - asked) * 1000.0 / self.rate)
         return out
 
 
@@ -443,6 +459,7 @@ def write_results(path, results, command, started):
              "- Runs: %d (each: start, %d s idle from %.0f s after the main window appears, one %d-s game at the beginner level, a key every %.1f s;"
              " then the program again without its trace: %d s idle and %d s of a game without typing)"
              % (len(results), IDLE_S, SETTLE_S, GAME_S, TYPE_EVERY_S, IDLE_S, UNTRACED_GAME_S),
+             "- Sound onsets: the recording is placed on the program's clock to within a few milliseconds, so an onset can come out slightly negative",
              "- Display: Xvfb 1024×768×24 without a window manager; sound: PulseAudio null sink; %s"
              % ("a D-Bus session bus of its own (dbus-run-session)" if os.environ.get("DBUS_SESSION_BUS_ADDRESS")
                 else "no D-Bus session bus (libdbus autolaunches one at the start)"),

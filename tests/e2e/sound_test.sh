@@ -1,7 +1,9 @@
 #!/bin/bash
 # The sound player on a real PulseAudio server with a null sink, its output recorded:
 # each effect heard whole and in order, soon after it is asked for, a new effect cutting
-# off the one playing; bad files, no server, and the server dying mid-effect are silent.
+# off the one playing; bad files, no server, and the server dying mid-effect are silent,
+# and effects are heard again from a server started anew; no sample is left in the
+# server's cache.
 # Usage: sound_test.sh <path-to-tappon>   (sound_probe lies beside the program)
 set -u
 
