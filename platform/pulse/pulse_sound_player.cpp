@@ -59,6 +59,7 @@ struct PulseSoundPlayer::Upload {
     pa_context* context;
     std::string name;
     std::shared_ptr<const std::vector<std::uint8_t>> samples;
+    bool abandoned = false;  // the samples could not be sent: the end is no success
 };
 
 PulseSoundPlayer::PulseSoundPlayer() : playing_(PA_INVALID_INDEX)
@@ -253,32 +254,28 @@ void PulseSoundPlayer::uploadStateChanged(pa_stream* stream, void* upload)
 {
     auto* job = static_cast<Upload*>(upload);
     PulseSoundPlayer& self = *job->player;
-    const bool current = job->context == self.context_;
-    switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY:
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_READY) {
         // The whole sample at once; libpulse copies it.
         if (pa_stream_write(stream, job->samples->data(), job->samples->size(), nullptr, 0, PA_SEEK_RELATIVE) < 0
-            || pa_stream_finish_upload(stream) < 0)
+            || pa_stream_finish_upload(stream) < 0) {
+            job->abandoned = true;
             pa_stream_disconnect(stream);
+        }
         return;
-    case PA_STREAM_TERMINATED:
-        // Finished: the sample is in the cache. (A dropped context ends its streams
-        // this way too, but then the upload is no longer current.)
-        if (current) {
-            self.uploading_.erase(job->name);
+    }
+    if (state != PA_STREAM_TERMINATED && state != PA_STREAM_FAILED)
+        return;
+    // Ended: a finished upload leaves the sample in the cache. A dropped context ends its
+    // streams too, but then the upload is no longer current.
+    if (job->context == self.context_) {
+        self.uploading_.erase(job->name);
+        if (state == PA_STREAM_TERMINATED && !job->abandoned) {
             self.uploaded_.insert(job->name);
             self.startPending();
+        } else if (self.pending_ && self.pending_->name == job->name) {
+            self.pending_.reset();
         }
-        break;
-    case PA_STREAM_FAILED:
-        if (current) {
-            self.uploading_.erase(job->name);
-            if (self.pending_ && self.pending_->name == job->name)
-                self.pending_.reset();
-        }
-        break;
-    default:
-        return;
     }
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_unref(stream);
