@@ -139,11 +139,11 @@ const PulseSoundPlayer::Sample& PulseSoundPlayer::prepare(const std::string& pat
     const std::uintmax_t size = regular ? std::filesystem::file_size(file, error) : 0;
     const auto modified = regular ? std::filesystem::last_write_time(file, error) : std::filesystem::file_time_type{};
     Effect& entry = effects_[path];
-    if (!entry.sample.name.empty() && entry.size == size && entry.modified == modified)
+    if (entry.read && entry.size == size && entry.modified == modified)
         return entry.sample;
 
     // A changed file gets a new sample name, so the server never plays a stale copy.
-    entry = Effect{size, modified, {}};
+    entry = Effect{true, size, modified, {}};
     if (error || size == 0 || size > kMaxFileBytes)
         return entry.sample;
     std::ifstream stream(file, std::ios::binary);

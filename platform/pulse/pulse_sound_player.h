@@ -49,8 +49,9 @@ private:
         pa_sample_spec spec{};
         std::shared_ptr<const std::vector<std::uint8_t>> data;
     };
-    // A file as last read.
+    // A file as last read; one that cannot be played is not read again until it changes.
     struct Effect {
+        bool read = false;
         std::uintmax_t size = 0;
         std::filesystem::file_time_type modified;
         Sample sample;
