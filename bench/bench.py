@@ -164,13 +164,11 @@ class Recorder(threading.Thread):
             asked = int((t - self.offset_ns) * self.rate / 1e9)
             begin = max(asked - before_ms * self.rate // 1000, quiet)
             end = min(len(samples), asked + window_ms * self.rate // 1000)
-            first = None
-            quiet_run = sum(1 for m in range(begin - quiet, begin) if samples[m] <= LEVEL)
-            quiet_run = quiet if quiet_run == quiet else 0
-            for n in range(begin, end):
+            first, quiet_run = None, 0
+            for n in range(begin - quiet, end):
                 if samples[n] <= LEVEL:
                     quiet_run += 1
-                elif quiet_run >= quiet:
+                elif quiet_run >= quiet and n >= begin:
                     first = n
                     break
                 else:

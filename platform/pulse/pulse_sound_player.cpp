@@ -154,16 +154,18 @@ const PulseSoundPlayer::Sample& PulseSoundPlayer::prepare(const std::string& pat
     PcmLayout layout;
     if (!matchingLayout(wav->format, layout))
         layout = {PcmSampleType::Int16, wav->format.channels, wav->format.sampleRate};
-    const auto format = pulseFormat(layout.type);
-    const pa_sample_spec spec{format.value_or(PA_SAMPLE_INVALID), static_cast<std::uint32_t>(layout.sampleRate),
-                              static_cast<std::uint8_t>(layout.channels)};
-    if (!format || layout.channels < 1 || layout.channels > static_cast<int>(PA_CHANNELS_MAX) || !pa_sample_spec_valid(&spec))
+    const auto sampleType = pulseFormat(layout.type);
+    if (!sampleType || layout.channels < 1 || layout.channels > static_cast<int>(PA_CHANNELS_MAX))
+        return entry.sample;
+    const pa_sample_spec serverFormat{*sampleType, static_cast<std::uint32_t>(layout.sampleRate),
+                                      static_cast<std::uint8_t>(layout.channels)};
+    if (!pa_sample_spec_valid(&serverFormat))
         return entry.sample;
     auto data = std::make_shared<std::vector<std::uint8_t>>(convertPcm(*wav, layout, kLeadingSilenceMs, 0));
     if (data->empty())
         return entry.sample;
     // Per process: another copy of the program may cache other files under its names.
-    entry.sample = Sample{"tappon-" + std::to_string(getpid()) + "-" + std::to_string(nextSample_++), spec,
+    entry.sample = Sample{"tappon-" + std::to_string(getpid()) + "-" + std::to_string(nextSample_++), serverFormat,
                           std::move(data)};
     return entry.sample;
 }
@@ -233,7 +235,7 @@ void PulseSoundPlayer::uploadPending()
         || uploaded_.contains(pending_->name) || uploading_.contains(pending_->name))
         return;
     const Sample& sample = *pending_;
-    pa_stream* stream = pa_stream_new(context_, sample.name.c_str(), &sample.spec, nullptr);
+    pa_stream* stream = pa_stream_new(context_, sample.name.c_str(), &sample.format, nullptr);
     if (!stream) {
         pending_.reset();
         return;

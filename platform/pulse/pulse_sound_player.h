@@ -46,7 +46,7 @@ private:
     // A file's samples under their name in the server's cache.
     struct Sample {
         std::string name;  // empty when the file cannot be played
-        pa_sample_spec spec{};
+        pa_sample_spec format{};
         std::shared_ptr<const std::vector<std::uint8_t>> data;
     };
     // A file as last read; one that cannot be played is not read again until it changes.
