@@ -2,7 +2,9 @@
 
 #include "platform/button.h"
 #include "platform/form.h"
+#include "platform/qt/label_view.h"
 
+#include <QAccessibleWidget>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,7 +22,56 @@ const ControlDesign* designOf(const Control& control)
     return it == controls.end() ? nullptr : &*it;
 }
 
+// A label that was drawn by its box when its interface was made; it may have taken a
+// widget of its own since.
+class DrawnLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit DrawnLabelAccessible(LabelView* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label()->drawnByContainer())
+            state.invisible = !label()->shownOnContainer();
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        if (!label()->drawnByContainer())
+            return QAccessibleWidget::rect();
+        if (!label()->shownOnContainer())
+            return {};
+        return {label()->parentWidget()->mapToGlobal(label()->pos()), label()->size()};
+    }
+
+private:
+    LabelView* label() const { return static_cast<LabelView*>(widget()); }
+};
+
+QAccessibleInterface* drawnLabelInterface(const QString&, QObject* object)
+{
+    auto* label = dynamic_cast<LabelView*>(object);
+    return label && label->drawnByContainer() ? new DrawnLabelAccessible(label) : nullptr;
+}
+
 }  // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(drawnLabelInterface);
+        return true;
+    }();
+    (void)installed;
+}
 
 void nameControl(QWidget& widget, const Control& control)
 {

@@ -16,4 +16,9 @@ class Form;
 void nameControl(QWidget& widget, const Control& control);
 void nameWindow(QWidget& window, const Form& form);
 
+// A label drawn by its picture box keeps a hidden widget; its accessible interface
+// reports it as the box shows it: visible while shown there, at its place on the box.
+// Installed once, before the first window is made.
+void installAccessibleInterfaces();
+
 }  // namespace tappon

@@ -45,6 +45,7 @@ namespace tappon {
 FormView::FormView(Form& form, CloseRequest onCloseRequested)
     : QWidget(nullptr), form_(form), onCloseRequested_(std::move(onCloseRequested))
 {
+    installAccessibleInterfaces();
     setObjectName(QString::fromStdString(form_.name()));
     windowFont_ = form_.design().font ? resolveFont(*form_.design().font) : QFont();
     setFont(windowFont_);
@@ -108,7 +109,7 @@ void FormView::buildControls()
         ControlView* view = nullptr;
         switch (control.kind()) {
         case ControlKind::Label:
-            view = new LabelView(*this, static_cast<Label&>(control), parent);
+            view = makeLabelView(static_cast<Label&>(control), parent);
             break;
         case ControlKind::TextBox:
             view = new TextBoxView(*this, static_cast<TextBox&>(control), parent);
@@ -147,6 +148,19 @@ void FormView::buildControls()
         view->syncAll();
         control.setObserver(view);
     }
+}
+
+ControlView* FormView::makeLabelView(Label& label, QWidget* parent)
+{
+    // A transparent label on a picture box is drawn by the box, unless it shows a pointer
+    // of its own (which needs a window under the mouse).
+    const auto container = viewOf_.find(label.container());
+    auto* box = container == viewOf_.end() ? nullptr : dynamic_cast<PictureBoxView*>(container->second);
+    if (!box || !label.transparent() || !label.mouseIcon().empty())
+        return new LabelView(*this, label, parent);
+    auto* view = new LabelView(*this, label, parent, box);
+    box->addDrawnLabel(view);
+    return view;
 }
 
 void FormView::buildMenus()

@@ -22,6 +22,7 @@ namespace tappon {
 
 class ClientArea;
 class ControlView;
+class Label;
 class MenuItemView;
 
 // The toolkit window of one form: a top-level widget with the menu bar above a client
@@ -88,6 +89,7 @@ protected:
 private:
     void applyWindowFlags();
     void buildControls();
+    ControlView* makeLabelView(Label& label, QWidget* parent);
     void buildMenus();
     void applyTabOrder();
     void applyCaption();

@@ -1,5 +1,6 @@
 #include "platform/qt/label_view.h"
 
+#include "platform/qt/picture_box_view.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/trace.h"
@@ -8,15 +9,19 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
 
 namespace tappon {
 
-LabelView::LabelView(FormView& owner, Label& label, QWidget* parent)
-    : QLabel(parent), ControlView(owner, label), label_(label)
+LabelView::LabelView(FormView& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy)
+    : QLabel(parent), ControlView(owner, label), label_(label), drawnBy_(drawnBy)
 {
+    // Hidden for good: a hidden widget moves without repainting anything.
+    if (drawnBy_)
+        hide();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
@@ -44,18 +49,36 @@ void LabelView::apply(Property property)
     case Property::Caption:
         applyCaption();
         fitToText();
+        repaintOnContainer();
         if (trace::enabled())
             trace::event("caption", label_.displayName() + "=" + label_.caption());
         break;
     case Property::Font:
         setFont(fontFor(label_.font()));
         fitToText();
+        repaintOnContainer();
         break;
     case Property::ForeColor:
     case Property::BackColor:
         applyColors();
+        repaintOnContainer();
+        break;
+    case Property::Visible:
+        if (!drawnBy_) {
+            ControlView::apply(property);
+            break;
+        }
+        repaintOnContainer();
+        announce(label_.visible() ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        break;
+    case Property::Enabled:
+        ControlView::apply(property);
+        repaintOnContainer();
         break;
     case Property::MouseIcon:
+        // A pointer of its own needs a window under the mouse.
+        if (drawnBy_ && !label_.mouseIcon().empty())
+            leaveContainer();
         if (label_.mouseIcon().empty())
             unsetCursor();
         else
@@ -102,18 +125,98 @@ void LabelView::fitToText()
     applyGeometry();
 }
 
-void LabelView::paintEvent(QPaintEvent* event)
+void LabelView::applyGeometry()
+{
+    if (!drawnBy_) {
+        ControlView::applyGeometry();
+        return;
+    }
+    const QRect before = geometry();
+    ControlView::applyGeometry();
+    if (geometry() == before || !label_.visible())
+        return;
+    drawnBy_->repaintInner(before);
+    drawnBy_->repaintInner(geometry());
+}
+
+void LabelView::leaveContainer()
+{
+    drawnBy_->removeDrawnLabel(this);
+    drawnBy_->repaintInner(geometry());
+    drawnBy_ = nullptr;
+    setVisible(label_.visible());
+}
+
+bool LabelView::shownOnContainer() const
+{
+    return drawnBy_ && label_.visible() && drawnBy_->isVisible();
+}
+
+void LabelView::repaintOnContainer() const
+{
+    if (drawnBy_)
+        drawnBy_->repaintInner(geometry());
+}
+
+void LabelView::announce(QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void LabelView::drawOnContainer(QPainter& painter, QPoint innerOrigin, const QRegion& exposed) const
+{
+    const QRect area = geometry().translated(innerOrigin);
+    if (!label_.visible() || !exposed.intersects(area))
+        return;
+    // Cut off at the label's edges, as its own widget would be.
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    drawText(painter, area.topLeft());
+    painter.restore();
+}
+
+void LabelView::pressOnContainer(const QMouseEvent& event, QPoint innerOrigin)
+{
+    deliverMouseDown(event, innerOrigin + pos());
+}
+
+void LabelView::releaseOnContainer(const QMouseEvent& event, QPoint innerOrigin)
+{
+    if (event.button() == Qt::LeftButton && geometry().contains(event.position().toPoint() - innerOrigin))
+        deliverClick();
+}
+
+bool LabelView::drawnAsPlainLabel() const
 {
     // Several lines, underlined or struck-out text (a laid-out text draws no lines) and
-    // the greyed look of a disabled label are left to QLabel.
-    if (!isEnabled() || font().underline() || font().strikeOut() || text().contains(QChar('\n'))) {
+    // the greyed look of a disabled label are drawn as QLabel draws them.
+    return !isEnabled() || font().underline() || font().strikeOut() || text().contains(QChar('\n'));
+}
+
+void LabelView::paintEvent(QPaintEvent* event)
+{
+    if (drawnAsPlainLabel()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
+    drawText(painter, QPoint());
+}
+
+void LabelView::drawText(QPainter& painter, QPoint topLeft) const
+{
+    const QRect area = contentsRect().translated(topLeft);
     painter.setFont(font());
+    if (drawnAsPlainLabel()) {
+        style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), text(), foregroundRole());
+        return;
+    }
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawStaticText(contentsRect().topLeft(), laidOut_);
+    painter.drawStaticText(area.topLeft(), laidOut_);
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #include "platform/qt/picture_box_view.h"
 
 #include "platform/qt/form_view.h"
+#include "platform/qt/label_view.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
 
@@ -29,6 +30,38 @@ QPoint PictureBoxView::innerOrigin() const
     return box_.bordered() ? QPoint(kBorderPixels, kBorderPixels) : QPoint();
 }
 
+QRect PictureBoxView::innerRect() const
+{
+    const QPoint inner = innerOrigin();
+    return rect().adjusted(inner.x(), inner.y(), -inner.x(), -inner.y());
+}
+
+void PictureBoxView::addDrawnLabel(LabelView* label)
+{
+    drawnLabels_.push_back(label);
+}
+
+void PictureBoxView::removeDrawnLabel(LabelView* label)
+{
+    std::erase(drawnLabels_, label);
+    if (pressedLabel_ == label)
+        pressedLabel_ = nullptr;
+}
+
+void PictureBoxView::repaintInner(const QRect& area)
+{
+    update(area.translated(innerOrigin()) & innerRect());
+}
+
+LabelView* PictureBoxView::drawnLabelAt(QPoint point) const
+{
+    for (auto it = drawnLabels_.rbegin(); it != drawnLabels_.rend(); ++it)
+        // A disabled label lets presses through to the box, as a disabled widget would.
+        if ((*it)->shownOnContainer() && (*it)->isEnabled() && (*it)->geometry().contains(point))
+            return *it;
+    return nullptr;
+}
+
 void PictureBoxView::syncAll()
 {
     ControlView::syncAll();
@@ -54,7 +87,7 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     const QPoint inner = innerOrigin();
-    const QRect innerRect = rect().adjusted(inner.x(), inner.y(), -inner.x(), -inner.y());
+    const QRect innerRect = this->innerRect();
     // A letter moving over the field exposes only a few small rectangles: paint just
     // those, so a tick copies a few hundred pixels of the picture rather than all of it.
     const QPixmap picture = PictureCache::instance().pixmap(box_.picture());
@@ -68,6 +101,13 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
             painter.fillRect(area, back);
         if (!pictured.isEmpty())
             painter.drawPixmap(pictured.topLeft(), picture, pictured.translated(-inner));
+    }
+    if (!drawnLabels_.empty()) {
+        const QRegion exposed = event->region() & innerRect;
+        painter.setClipRegion(exposed);
+        for (const LabelView* label : drawnLabels_)
+            label->drawOnContainer(painter, inner, exposed);
+        painter.setClipping(false);
     }
     if (box_.bordered() && !event->region().subtracted(innerRect).isEmpty())
         qDrawWinPanel(&painter, rect(), palette(), true);
@@ -100,8 +140,14 @@ QVariant PictureBoxView::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void PictureBoxView::mousePressEvent(QMouseEvent* event)
 {
-    deliverMouseDown(*event, innerOrigin());
     event->accept();
+    const QPoint inner = innerOrigin();
+    pressedLabel_ = drawnLabelAt(event->position().toPoint() - inner);
+    if (pressedLabel_) {
+        pressedLabel_->pressOnContainer(*event, inner);
+        return;
+    }
+    deliverMouseDown(*event, inner);
 }
 
 void PictureBoxView::applyGeometry()
@@ -114,6 +160,13 @@ void PictureBoxView::applyGeometry()
 void PictureBoxView::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
+    LabelView* label = pressedLabel_;
+    if (event->buttons() == Qt::NoButton)
+        pressedLabel_ = nullptr;
+    if (label) {
+        label->releaseOnContainer(*event, innerOrigin());
+        return;
+    }
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         deliverClick();
 }

@@ -5,7 +5,11 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace tappon {
+
+class LabelView;
 
 // A picture box: its back colour, its picture at the picture's own size from the
 // top-left corner of its inner area, an optional sunken border; a container of other
@@ -19,6 +23,13 @@ public:
     QWidget* widget() override { return this; }
     QWidget* childHost() override { return inner_; }
     void syncAll() override;
+
+    // Transparent labels on the box are drawn by it, in the order they are added (later
+    // ones on top), under any control with a window of its own.
+    void addDrawnLabel(LabelView* label);
+    void removeDrawnLabel(LabelView* label);
+    // Repaints a rectangle of the inner area (in the inner area's coordinates).
+    void repaintInner(const QRect& area);
 
 protected:
     void apply(Property property) override;
@@ -34,10 +45,16 @@ protected:
 private:
     // Where the inner area begins: inside the border.
     QPoint innerOrigin() const;
+    QRect innerRect() const;
+    // The topmost drawn label shown at a point of the inner area, or nullptr.
+    LabelView* drawnLabelAt(QPoint point) const;
 
     PictureBox& box_;
     // The inner area: children are placed in it and cut off at its edges.
     QWidget* inner_ = nullptr;
+    std::vector<LabelView*> drawnLabels_;
+    // The drawn label that took the last press: it gets the release, as a widget would.
+    LabelView* pressedLabel_ = nullptr;
 };
 
 }  // namespace tappon

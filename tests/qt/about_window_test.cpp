@@ -108,6 +108,11 @@ private slots:
         // Label2's cursor is the copy that the load handler gives it.
         QCOMPARE(program->widget("Label1")->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(program->widget("Label2")->cursor().shape(), Qt::BitmapCursor);
+        // A pointer needs a window under the mouse: the links have widgets of their own,
+        // even Label2, which was drawn by the panel until the handler gave it the cursor.
+        QVERIFY(program->widget("Label1")->isVisible());
+        QVERIFY(program->widget("Label2")->isVisible());
+        QVERIFY(!program->widget("Label4")->isVisible());
         QVERIFY(program->widget("Label4")->cursor().shape() != Qt::BitmapCursor);
         QVERIFY(program->widget("Label5")->cursor().shape() != Qt::BitmapCursor);
     }

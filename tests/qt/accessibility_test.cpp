@@ -69,6 +69,27 @@ private slots:
         QCOMPARE(accessibleText(program->widget("Label4"), QAccessible::Name), QStringLiteral("12"));
     }
 
+    void aLetterDrawnByTheFieldIsReportedWhereTheFieldShowsIt()
+    {
+        // The letter's own widget stays hidden; a screen reader must still find it,
+        // shown, at its place on the field, and not once it is hidden.
+        Label& letter = program->main->Label1[2];
+        letter.setCaption("k");
+        letter.setLeft(300);
+        letter.setTop(1500);
+        QWidget* widget = program->widget("Label1", 2);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("k"));
+        QVERIFY(!iface->state().invisible);
+        QWidget* field = program->widget("Picture1");
+        QCOMPARE(iface->rect(), QRect(field->mapToGlobal(QPoint(2 + 20, 2 + 100)), widget->size()));
+        letter.setVisible(false);
+        QVERIFY(iface->state().invisible);
+        QVERIFY(iface->rect().isEmpty());
+    }
+
     void pictureButtonsAreNamedByTheirToolTips()
     {
         QCOMPARE(accessibleText(program->widget("Command1"), QAccessible::Name), QStringLiteral("开始"));

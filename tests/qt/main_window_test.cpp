@@ -33,6 +33,21 @@ void typeInto(QWindow* window, const char* text)
         QTest::keyClick(window, *c);
 }
 
+// The regions a widget paints, as they reach it.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 QList<QAction*> menuActions(QAction* menuAction)
 {
     return menuAction->menu()->actions();
@@ -225,6 +240,95 @@ private slots:
         QCOMPARE(program->widget("Label1", 2)->y(), 100);
         letter.setLeft(300);
         QCOMPARE(program->widget("Label1", 2)->x(), 20);
+    }
+
+    void lettersAreDrawnByTheFieldAsTheirLabelsWouldDrawThemselves()
+    {
+        // The letters have no window of their own: the field draws each one over its
+        // picture, pixel for pixel as the label's own widget would paint over it.
+        QWidget* field = program->widget("Picture1");
+        Label& letter = program->main->Label1[3];
+        letter.setCaption("W");
+        letter.setLeft(1200);
+        letter.setTop(1800);
+        auto* label = static_cast<QLabel*>(program->widget("Label1", 3));
+        QVERIFY(!label->isVisible());
+        const auto fieldImage = [field] {
+            QImage image(field->size(), QImage::Format_RGB32);
+            field->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            return image;
+        };
+        const QImage drawn = fieldImage();
+        letter.setVisible(false);
+        const QImage bare = fieldImage();
+        letter.setVisible(true);
+        const QRect place(label->mapTo(field, QPoint(0, 0)), label->size());
+        QCOMPARE(place.topLeft(), QPoint(2 + 80, 2 + 120));
+        QImage expected = bare;
+        label->render(&expected, place.topLeft(), QRegion(), {});
+        QVERIFY(expected != bare);
+        QCOMPARE(drawn, expected);
+        // Where it was, the field shows its picture again once it has moved away.
+        letter.setTop(3000);
+        QCOMPARE(fieldImage().copy(place), bare.copy(place));
+    }
+
+    void aMovingLetterRepaintsOnlyWhereItWasAndWhereItIs()
+    {
+        QWidget* field = program->widget("Picture1");
+        Label& letter = program->main->Label1[1];
+        letter.setTop(600);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        PaintRecorder recorder(field);
+        QWidget* label = program->widget("Label1", 1);
+        const QRect before(label->mapTo(field, QPoint(0, 0)), label->size());
+        letter.setTop(630);
+        const QRect after(label->mapTo(field, QPoint(0, 0)), label->size());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QVERIFY(!recorder.painted.isEmpty());
+        QCOMPARE(recorder.painted, QRegion(before) + QRegion(after));
+        // A letter that does not move repaints nothing.
+        recorder.painted = QRegion();
+        letter.setTop(630);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        QVERIFY(recorder.painted.isEmpty());
+    }
+
+    void pressesOnALetterGoToItsLabelAndElsewhereToTheField()
+    {
+        QWidget* field = program->widget("Picture1");
+        Label& letter = program->main->Label1[0];
+        letter.setCaption("M");
+        letter.setLeft(600);
+        letter.setTop(900);
+        Label& under = program->main->Label1[4];
+        under.setCaption("M");
+        under.setLeft(600);
+        under.setTop(900);
+        std::vector<std::string> got;
+        letter.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
+            got.push_back("Label1(0) " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+        };
+        under.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
+            got.push_back("Label1(4) " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+        };
+        int clicks = 0;
+        under.onClick = [&clicks] { ++clicks; };
+        program->main->Picture1.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
+            got.push_back("Picture1 " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+        };
+        // The later label lies on top; positions count from the label's own corner.
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 200, 2 + 250));
+        under.setEnabled(false);
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        under.setVisible(false);
+        under.setEnabled(true);
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        const std::vector<std::string> expected = {"Label1(4) 45,60", "Picture1 3000,3750", "Label1(0) 45,60",
+                                                   "Label1(0) 45,60"};
+        QCOMPARE(got, expected);
+        QCOMPARE(clicks, 1);
     }
 
     void fallingLettersFollowTheTimer()
