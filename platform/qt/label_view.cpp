@@ -133,10 +133,16 @@ void LabelView::applyGeometry()
     }
     const QRect before = geometry();
     ControlView::applyGeometry();
-    if (geometry() == before || !label_.visible())
+    const QRect now = geometry();
+    if (now == before || !label_.visible())
         return;
-    drawnBy_->repaintInner(before);
-    drawnBy_->repaintInner(geometry());
+    // A falling letter's two places overlap: one rectangle covers both.
+    if (before.intersects(now)) {
+        drawnBy_->repaintInner(before | now);
+    } else {
+        drawnBy_->repaintInner(before);
+        drawnBy_->repaintInner(now);
+    }
 }
 
 void LabelView::leaveContainer()
