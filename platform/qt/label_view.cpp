@@ -155,7 +155,9 @@ void LabelView::leaveContainer()
 
 bool LabelView::shownOnContainer() const
 {
-    return drawnBy_ && label_.visible() && drawnBy_->isVisible();
+    // Once the window is torn down the label may be gone; assistive technology can
+    // still ask until the widget is deleted.
+    return drawnBy_ && liveForm() && label_.visible() && drawnBy_->isVisible();
 }
 
 void LabelView::repaintOnContainer() const

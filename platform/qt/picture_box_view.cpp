@@ -141,6 +141,8 @@ QVariant PictureBoxView::inputMethodQuery(Qt::InputMethodQuery query) const
 void PictureBoxView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    if (!owner().liveForm())
+        return;
     const QPoint inner = innerOrigin();
     pressedLabel_ = drawnLabelAt(event->position().toPoint() - inner);
     if (pressedLabel_) {

@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "windows/frm_about.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -115,6 +116,21 @@ private slots:
         QVERIFY(!program->widget("Label4")->isVisible());
         QVERIFY(program->widget("Label4")->cursor().shape() != Qt::BitmapCursor);
         QVERIFY(program->widget("Label5")->cursor().shape() != Qt::BitmapCursor);
+    }
+
+    void aClosedWindowsDrawnLabelReadsAsGoneUntilItsWidgetIs()
+    {
+        // The panel draws Label10; its hidden widget outlives the window's controls for
+        // a moment, and a screen reader may ask about it then.
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(program->widget("Label10"));
+        QVERIFY(iface);
+        QVERIFY(!iface->state().invisible);
+        QVERIFY(!iface->rect().isEmpty());
+        program->about()->form().click(program->about()->cmdOk);
+        QVERIFY(program->about() == nullptr);
+        QVERIFY(iface->state().invisible);
+        QVERIFY(iface->rect().isEmpty());
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("版权所有 © 2026 Tappon"));
     }
 
     void theLinksAreUnderlined()
