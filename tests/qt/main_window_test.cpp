@@ -273,6 +273,32 @@ private slots:
         QCOMPARE(fieldImage().copy(place), bare.copy(place));
     }
 
+    void disabledAndUnderlinedLabelsAreDrawnAsTheirWidgetsWouldDrawThem()
+    {
+        // Those two looks take the plain label's own way of drawing; the panel must
+        // reproduce it exactly.
+        QWidget* panel = program->widget("Picture2");
+        Label& hits = program->main->Label4;
+        auto& title = static_cast<Label&>(program->main->form().find("Label2"));
+        hits.setCaption("123");
+        hits.setEnabled(false);
+        title.setFont(Font{"宋体", 10.5f, true, true});
+        const auto panelImage = [panel] {
+            QImage image(panel->size(), QImage::Format_RGB32);
+            panel->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            return image;
+        };
+        const QImage drawn = panelImage();
+        hits.setVisible(false);
+        title.setVisible(false);
+        QImage expected = panelImage();
+        hits.setVisible(true);
+        title.setVisible(true);
+        for (QWidget* label : {program->widget("Label4"), program->widget("Label2")})
+            label->render(&expected, label->mapTo(panel, QPoint(0, 0)), QRegion(), {});
+        QCOMPARE(drawn, expected);
+    }
+
     void aMovingLetterRepaintsOnlyWhereItWasAndWhereItIs()
     {
         QWidget* field = program->widget("Picture1");
