@@ -20,6 +20,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace tappon;
 using namespace tappon::testing;
@@ -31,6 +33,22 @@ void typeInto(QWindow* window, const char* text)
 {
     for (const char* c = text; *c; ++c)
         QTest::keyClick(window, *c);
+}
+
+// A widget painted whole, its own background included, as it would show on screen.
+QImage paintedImage(QWidget* widget)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    return image;
+}
+
+// Records each mouse press on a control as "name x,y", in the control's twips.
+void recordPresses(Control& control, std::string name, std::vector<std::string>& presses)
+{
+    control.onMouseDown = [name = std::move(name), &presses](std::int16_t, std::int16_t, float x, float y) {
+        presses.push_back(name + " " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+    };
 }
 
 // The regions a widget paints, as they reach it.
@@ -253,14 +271,9 @@ private slots:
         letter.setTop(1800);
         auto* label = static_cast<QLabel*>(program->widget("Label1", 3));
         QVERIFY(!label->isVisible());
-        const auto fieldImage = [field] {
-            QImage image(field->size(), QImage::Format_RGB32);
-            field->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-            return image;
-        };
-        const QImage drawn = fieldImage();
+        const QImage drawn = paintedImage(field);
         letter.setVisible(false);
-        const QImage bare = fieldImage();
+        const QImage bare = paintedImage(field);
         letter.setVisible(true);
         const QRect place(label->mapTo(field, QPoint(0, 0)), label->size());
         QCOMPARE(place.topLeft(), QPoint(2 + 80, 2 + 120));
@@ -270,7 +283,7 @@ private slots:
         QCOMPARE(drawn, expected);
         // Where it was, the field shows its picture again once it has moved away.
         letter.setTop(3000);
-        QCOMPARE(fieldImage().copy(place), bare.copy(place));
+        QCOMPARE(paintedImage(field).copy(place), bare.copy(place));
     }
 
     void disabledAndUnderlinedLabelsAreDrawnAsTheirWidgetsWouldDrawThem()
@@ -283,15 +296,10 @@ private slots:
         hits.setCaption("123");
         hits.setEnabled(false);
         title.setFont(Font{"宋体", 10.5f, true, true});
-        const auto panelImage = [panel] {
-            QImage image(panel->size(), QImage::Format_RGB32);
-            panel->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-            return image;
-        };
-        const QImage drawn = panelImage();
+        const QImage drawn = paintedImage(panel);
         hits.setVisible(false);
         title.setVisible(false);
-        QImage expected = panelImage();
+        QImage expected = paintedImage(panel);
         hits.setVisible(true);
         title.setVisible(true);
         for (QWidget* label : {program->widget("Label4"), program->widget("Label2")})
@@ -332,17 +340,11 @@ private slots:
         under.setLeft(600);
         under.setTop(900);
         std::vector<std::string> got;
-        letter.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
-            got.push_back("Label1(0) " + std::to_string(int(x)) + "," + std::to_string(int(y)));
-        };
-        under.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
-            got.push_back("Label1(4) " + std::to_string(int(x)) + "," + std::to_string(int(y)));
-        };
+        recordPresses(letter, "Label1(0)", got);
+        recordPresses(under, "Label1(4)", got);
+        recordPresses(program->main->Picture1, "Picture1", got);
         int clicks = 0;
         under.onClick = [&clicks] { ++clicks; };
-        program->main->Picture1.onMouseDown = [&got](std::int16_t, std::int16_t, float x, float y) {
-            got.push_back("Picture1 " + std::to_string(int(x)) + "," + std::to_string(int(y)));
-        };
         // The later label lies on top; positions count from the label's own corner.
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 200, 2 + 250));
