@@ -412,7 +412,8 @@ void FormView::deliverKey(const QKeyEvent& event)
         return;
     if (trace::enabled())
         trace::event("key", form_.name() + " " + std::to_string(event.key()) + " " + event.text().toStdString());
-    const std::int16_t keyCode = classicKeyCode(event.key());
+    static const NativeKeys native = nativeKeysOfThisPlatform();
+    const std::int16_t keyCode = classicKeyCode(event, native);
     if (keyCode != 0) {
         form_.keyDown(keyCode, shiftState(event.modifiers()));
         if (detached_)

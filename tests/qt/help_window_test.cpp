@@ -77,8 +77,14 @@ private slots:
         FormView* view = openFromMenu();
         QVERIFY(view);
         program->advance(300ms);
-        QTest::keyClick(view->clientArea(), Qt::Key_A);
-        QTest::keyClick(view->clientArea(), Qt::Key_Return);
+        // Every key of the keyboard rings, keys that type nothing included.
+        const Qt::Key keys[] = {Qt::Key_A,         Qt::Key_Return,   Qt::Key_Semicolon, Qt::Key_QuoteLeft,
+                                Qt::Key_Backslash, Qt::Key_CapsLock, Qt::Key_Menu,      Qt::Key_Super_L};
+        const auto ringsBefore = program->sound.played.size();
+        for (const Qt::Key key : keys)
+            QTest::keyClick(view->clientArea(), key);
+        QTest::keyClick(view->clientArea(), Qt::Key_5, Qt::KeypadModifier);
+        QCOMPARE(program->sound.played.size() - ringsBefore, std::size(keys) + 1);
         program->advance(1000ms);
         Frmhelp* help = program->app.find<Frmhelp>();
         QVERIFY(help);
