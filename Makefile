@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
                   libxcb1-dev libgtest-dev
 RUN_PACKAGES   := qt6-translations-l10n \
-                  fonts-arphic-uming fonts-kaushanscript
+                  fonts-arphic-uming fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
                   appstream desktop-file-utils weston qt6-wayland \

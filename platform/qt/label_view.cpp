@@ -1,5 +1,6 @@
 #include "platform/qt/label_view.h"
 
+#include "platform/form.h"
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
@@ -16,8 +17,46 @@
 
 namespace tappon {
 
+namespace {
+
+// What a design says of an auto-size label with one line of caption: its height, in
+// pixels per pixel of its font's size, is the line height of the designed face.
+double designLineHeightPerPixel(const Label& label)
+{
+    const FormDesign& form = label.form().design();
+    for (const ControlDesign& design : form.controls) {
+        if (design.name != label.name() || design.index != label.index())
+            continue;
+        const std::optional<Font>& font = design.font ? design.font : form.font;
+        if (!design.autoSize || !font || font->points <= 0.0f || design.height <= 0.0f ||
+            design.caption.find('\n') != std::string::npos)
+            return 0.0;
+        return (design.height / kTwipsPerPixel) / (font->points * 4.0 / 3.0);
+    }
+    return 0.0;
+}
+
+// The font at the largest pixel size whose line is no taller than `lineHeight` pixels.
+QFont sizedToLine(QFont font, int lineHeight)
+{
+    int size = std::max(font.pixelSize(), 1);
+    const auto heightAt = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).height();
+    };
+    while (size > 1 && heightAt(size) > lineHeight)
+        --size;
+    while (heightAt(size + 1) <= lineHeight)
+        ++size;
+    font.setPixelSize(size);
+    return font;
+}
+
+}  // namespace
+
 LabelView::LabelView(FormView& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy)
-    : QLabel(parent), ControlView(owner, label), label_(label), drawnBy_(drawnBy)
+    : QLabel(parent), ControlView(owner, label), label_(label), drawnBy_(drawnBy),
+      designLineHeightPerPixel_(designLineHeightPerPixel(label))
 {
     // Hidden for good: a hidden widget moves without repainting anything.
     if (drawnBy_)
@@ -34,7 +73,7 @@ LabelView::LabelView(FormView& owner, Label& label, QWidget* parent, PictureBoxV
 
 void LabelView::syncAll()
 {
-    setFont(fontFor(label_.font()));
+    applyFont();
     applyCaption();
     applyColors();
     if (!label_.mouseIcon().empty())
@@ -54,7 +93,7 @@ void LabelView::apply(Property property)
             trace::event("caption", label_.displayName() + "=" + label_.caption());
         break;
     case Property::Font:
-        setFont(fontFor(label_.font()));
+        applyFont();
         fitToText();
         repaintOnContainer();
         break;
@@ -90,6 +129,20 @@ void LabelView::apply(Property property)
     }
 }
 
+void LabelView::applyFont()
+{
+    QFont font = fontFor(label_.font());
+    // The designed faces may be missing; a substitute is sized to fit the designed line,
+    // and the label takes that line's height, as designed (so a parked letter lies
+    // wholly above the field).
+    designLineHeight_ = 0;
+    if (designLineHeightPerPixel_ > 0.0 && label_.autoSize() && font.pixelSize() > 0) {
+        designLineHeight_ = static_cast<int>(std::lround(designLineHeightPerPixel_ * font.pixelSize()));
+        font = sizedToLine(font, designLineHeight_);
+    }
+    setFont(font);
+}
+
 void LabelView::applyCaption()
 {
     const QString caption = QString::fromStdString(label_.caption());
@@ -115,7 +168,7 @@ void LabelView::fitToText()
     const QString caption = text();
     // Script faces draw past their advance; the label takes the whole of the ink.
     const int width = caption.isEmpty() ? 0 : std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).right() + 1);
-    int height = metrics.height();
+    int height = std::max(metrics.height(), designLineHeight_);
     // A face with a tight line (as the Song face at small sizes) puts the underline below it.
     if (font().underline()) {
         const QFontMetricsF exact(font());

@@ -49,6 +49,7 @@ protected:
 private:
     void applyCaption();
     void applyColors();
+    void applyFont();
     void fitToText();
     bool drawnAsPlainLabel() const;
     void drawText(QPainter& painter, QPoint topLeft) const;
@@ -60,6 +61,11 @@ private:
 
     Label& label_;
     PictureBoxView* drawnBy_;
+    // An auto-size label's line height in its design, per pixel of its font's size (0
+    // when the design does not tell): the substitute face is sized to take that height.
+    double designLineHeightPerPixel_ = 0.0;
+    // That height in pixels for the font the label has now; 0 when not known.
+    int designLineHeight_ = 0;
     // The caption laid out once: the falling letters repaint twenty times a second
     // and would otherwise be shaped again on every paint.
     QStaticText laidOut_;

@@ -7,7 +7,9 @@ namespace tappon {
 namespace {
 
 const QStringList kSongFaces{"AR PL UMing CN", "Noto Serif CJK SC", "Noto Sans CJK SC", "WenQuanYi Micro Hei"};
-const QStringList kBrushScriptFaces{"Kaushan Script", "Dancing Script", "Z003", "AR PL UMing CN"};
+// A casual script whose every letter and digit stays distinct from the others (1, I
+// and l; 9, g and q), then brush faces that tell some of them apart less well.
+const QStringList kBrushScriptFaces{"Dancing Script", "Kaushan Script", "Z003", "AR PL UMing CN"};
 
 }  // namespace
 

@@ -23,7 +23,7 @@ CONF
 export FONTCONFIG_FILE=$E2E_TMP/fonts.conf
 families=$(fc-list : family)
 echo "faces left: $(echo "$families" | sort -u | tr '\n' ';')"
-echo "$families" | grep -qiE 'UMing|Kaushan|CJK|Hei|Kai' && e2e_fail "the private configuration still has the program's faces"
+echo "$families" | grep -qiE 'UMing|Dancing|Kaushan|CJK|Hei|Kai' && e2e_fail "the private configuration still has the program's faces"
 
 e2e_start_x
 game_launch "$program" "$E2E_TMP/program.log" || e2e_fail "no main window: $(cat "$E2E_TMP/program.log")"

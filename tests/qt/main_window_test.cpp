@@ -16,8 +16,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include <memory>
 #include <string>
@@ -69,6 +73,41 @@ protected:
 QList<QAction*> menuActions(QAction* menuAction)
 {
     return menuAction->menu()->actions();
+}
+
+// Every character a falling letter can show: "0" of the design, then Label1(0)'s 26
+// codes from 49 and the other letters' 26 from 97.
+QString everyLetterCharacter()
+{
+    QString characters(QChar('0'));
+    for (int code = 49; code < 49 + 26; ++code)
+        characters += QChar(code);
+    for (int code = 97; code < 97 + 26; ++code)
+        characters += QChar(code);
+    return characters;
+}
+
+// How much two glyphs differ in shape: the ink where they differ, over the ink of
+// both, at the best fit of the one over the other within two pixels either way.
+double glyphDifference(const QImage& a, const QImage& b)
+{
+    double least = 1.0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            double differing = 0.0;
+            double inked = 0.0;
+            for (int y = 2; y < a.height() - 2; ++y) {
+                const uchar* rowA = a.constScanLine(y);
+                const uchar* rowB = b.constScanLine(y + dy);
+                for (int x = 2; x < a.width() - 2; ++x) {
+                    differing += std::abs(rowA[x] - rowB[x + dx]);
+                    inked += std::max(rowA[x], rowB[x + dx]);
+                }
+            }
+            if (inked > 0.0)
+                least = std::min(least, differing / inked);
+        }
+    return least;
 }
 
 }  // namespace
@@ -125,6 +164,59 @@ private slots:
         const QFontMetrics metrics(label->font());
         QVERIFY(label->width() >= metrics.horizontalAdvance(QStringLiteral("现在得分：")));
         QCOMPARE(program->main->Label9.width(), pixelsToTwips(program->widget("Label9")->width()));
+    }
+
+    void autoSizeLabelsTakeTheHeightOfTheirDesign()
+    {
+        // A substitute face is sized to the designed line, so each label is as high as designed.
+        for (const ControlDesign& design : program->main->form().design().controls) {
+            if (design.kind != ControlKind::Label || !design.autoSize)
+                continue;
+            const Control& label = program->main->form().find(design.name, design.index);
+            QVERIFY2(label.height() == design.height, design.name.c_str());
+        }
+    }
+
+    void aParkedLetterShowsNoPixelInTheField()
+    {
+        // Parked at Top -600, a letter lies wholly above the field, whatever it shows.
+        QWidget* field = program->widget("Picture1");
+        for (int i = 1; i <= 4; ++i)
+            program->main->Label1[i].setVisible(false);
+        Label& letter = program->main->Label1[0];
+        letter.setVisible(false);
+        const QImage bare = paintedImage(field);
+        letter.setVisible(true);
+        QCOMPARE(letter.top(), -600.0f);
+        for (const QChar character : everyLetterCharacter()) {
+            letter.setCaption(QString(character).toStdString());
+            QVERIFY2(paintedImage(field) == bare, qPrintable(character));
+        }
+    }
+
+    void everyLetterCharacterLooksUnlikeEveryOther()
+    {
+        // In the letters' face, 1, I and l or 9, g and q must not be told apart by guesswork.
+        const QFont font = program->widget("Label1", 0)->font();
+        if (QFontInfo(font).family() != QStringLiteral("Dancing Script"))
+            QFAIL(qPrintable("the letters are drawn in " + QFontInfo(font).family() +
+                             ": install Debian's fonts-dancingscript"));
+        const QFontMetrics metrics(font);
+        const QString characters = everyLetterCharacter();
+        std::vector<QImage> glyphs;
+        for (const QChar character : characters) {
+            QImage glyph(metrics.height() + 12, metrics.height() + 12, QImage::Format_Grayscale8);
+            glyph.fill(0);
+            QPainter painter(&glyph);
+            painter.setFont(font);
+            painter.setPen(Qt::white);
+            painter.drawText(6, 6 + metrics.ascent(), QString(character));
+            glyphs.push_back(glyph);
+        }
+        for (qsizetype a = 0; a < characters.size(); ++a)
+            for (qsizetype b = a + 1; b < characters.size(); ++b)
+                QVERIFY2(glyphDifference(glyphs[a], glyphs[b]) >= 0.25,
+                         qPrintable(QString(characters[a]) + " and " + characters[b] + " look alike"));
     }
 
     void menuBarHoldsTheTwoMenusInOrder()
