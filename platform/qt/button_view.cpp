@@ -6,6 +6,10 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 namespace tappon {
 
@@ -95,6 +99,35 @@ void ButtonView::mousePressEvent(QMouseEvent* event)
     deliverMouseDown(*event);
     if (liveForm())
         QPushButton::mousePressEvent(event);
+}
+
+void ButtonView::paintEvent(QPaintEvent* event)
+{
+    if (!button_.backColor()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const bool sunken = isDown();
+    const QBrush face = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+    // The content moves a pixel right and down while the button is held.
+    const QRect inside = rect().adjusted(2, 2, -2, -2).translated(sunken ? QPoint(1, 1) : QPoint());
+    if (!icon().isNull()) {
+        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        QRect target(QPoint(), iconSize());
+        target.moveCenter(inside.center());
+        painter.drawPixmap(target, icon().pixmap(iconSize(), devicePixelRatio(), mode));
+    }
+    if (!text().isEmpty())
+        style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
+                              QPalette::ButtonText);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 }  // namespace tappon

@@ -9,7 +9,9 @@ namespace tappon {
 
 // A push button with a caption, or a picture centred at its own size. Qt's own default
 // button handling stays off: Enter and Esc go to the form, which knows which button
-// is the default and which the cancel one.
+// is the default and which the cancel one. A button with a face colour of its own shows
+// it flat, inside a raised (or, while pressed, sunken) border, as the picture buttons
+// are drawn: a style's shaded face would set the picture's own flat square apart.
 class ButtonView final : public QPushButton, public ControlView {
 public:
     ButtonView(FormView& owner, Button& button, QWidget* parent);
@@ -22,6 +24,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyPicture();

@@ -219,6 +219,32 @@ private slots:
                          qPrintable(QString(characters[a]) + " and " + characters[b] + " look alike"));
     }
 
+    void pictureButtonsShowTheirFaceColourFlat()
+    {
+        // Around its picture a button's face is its design colour and nothing else, inside
+        // a border that is raised, sunken while held; a disabled one greys its picture.
+        for (const char* name : {"Command1", "Command3", "Command2"}) {
+            auto* button = static_cast<QPushButton*>(program->widget(name));
+            QRect picture(QPoint(), button->iconSize());
+            picture.moveCenter(button->rect().center());
+            const QImage face = paintedImage(button);
+            int otherColour = 0;
+            for (int y = 2; y < face.height() - 2; ++y)
+                for (int x = 2; x < face.width() - 2; ++x)
+                    otherColour += !picture.contains(x, y) && face.pixelColor(x, y) != QColor(224, 224, 224);
+            QVERIFY2(otherColour == 0, name);
+            const QPoint farCorner(face.width() - 1, face.height() - 1);
+            QVERIFY(qGray(face.pixel(0, 0)) > qGray(face.pixel(farCorner)));
+            button->setDown(true);
+            const QImage held = paintedImage(button);
+            button->setDown(false);
+            QVERIFY(qGray(held.pixel(0, 0)) < qGray(held.pixel(farCorner)));
+            button->setEnabled(!button->isEnabled());
+            QVERIFY(paintedImage(button).copy(picture) != face.copy(picture));
+            button->setEnabled(!button->isEnabled());
+        }
+    }
+
     void menuBarHoldsTheTwoMenusInOrder()
     {
         const QList<QAction*> titles = program->view().menuBar()->actions();
