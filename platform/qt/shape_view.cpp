@@ -2,8 +2,11 @@
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_colors.h"
+#include "platform/twips.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tappon {
 
@@ -17,10 +20,23 @@ ShapeView::ShapeView(FormView& owner, Shape& shape, QWidget* parent)
 void ShapeView::apply(Property property)
 {
     if (property == Property::BorderColor) {
+        applyGeometry();  // the border's width may have changed how far it reaches
         update();
         return;
     }
     ControlView::apply(property);
+}
+
+void ShapeView::applyGeometry()
+{
+    // The pen runs through the outermost pixels of the box: a wider one reaches past
+    // them by half its width, an even width one pixel further on the top and left.
+    const int border = std::max(shape_.borderWidthPixels(), 1);
+    const int before = border / 2;
+    const int after = (border - 1) / 2;
+    setGeometry(QRect(twipsToPixels(shape_.left()), twipsToPixels(shape_.top()), twipsToPixels(shape_.width()),
+                      twipsToPixels(shape_.height()))
+                    .adjusted(-before, -before, after, after));
 }
 
 void ShapeView::paintEvent(QPaintEvent*)
@@ -34,7 +50,7 @@ void ShapeView::paintEvent(QPaintEvent*)
     if (border <= 0)
         return;
     const QColor color = toQColor(shape_.borderColor(), palette());
-    // Four bands inside the box, so a thick border never spills over its edge.
+    // Four bands along the edges of the widget, which holds the box and its border.
     const int w = width();
     const int h = height();
     painter.fillRect(0, 0, w, qMin(border, h), color);

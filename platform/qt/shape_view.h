@@ -7,8 +7,9 @@
 
 namespace tappon {
 
-// A rectangle: its border drawn inside its box at the border's pixel width, and an
-// optional fill. Mouse presses go through it to whatever lies below.
+// A rectangle: its border drawn at the border's pixel width, centred on the box's
+// outline (so a box one pixel high with a 2-pixel border shows as a bar 2 pixels
+// thick), and an optional fill. Mouse presses go through it to whatever lies below.
 class ShapeView final : public QWidget, public ControlView {
 public:
     ShapeView(FormView& owner, Shape& shape, QWidget* parent);
@@ -18,6 +19,7 @@ public:
 protected:
     void apply(Property property) override;
     void paintEvent(QPaintEvent* event) override;
+    void applyGeometry() override;
 
 private:
     Shape& shape_;

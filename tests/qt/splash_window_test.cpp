@@ -1,0 +1,47 @@
+// The splash window on the Qt binding, as the player sees it at start-up.
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_host.h"
+#include "platform/twips.h"
+#include "tests/support/fakes.h"
+#include "tests/support/virtual_clock.h"
+#include "windows/frm_splash.h"
+
+#include <QtTest>
+
+using namespace tappon;
+using namespace tappon::testing;
+
+class SplashWindowQtTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBarIsTwoPixelsThick()
+    {
+        // Shape2 is one pixel high with a white border 2 pixels wide: a bar 2 pixels thick.
+        FakeServices fakes;
+        VirtualClock clock;
+        QtWindowHost host;
+        Application app{fakes.services, clock, host};
+        host.bind(app);
+        frmSplash& splash = app.load<frmSplash>();
+        app.show(splash, ShowMode::Modeless);
+        splash.Shape2.setVisible(true);
+        FormView& view = *host.viewOf(splash.form());
+        QWidget* frame = view.widgetOf(splash.form().find("Frame1"));
+        QWidget* bar = view.widgetOf(splash.Shape2);
+        QImage image(frame->size(), QImage::Format_RGB32);
+        frame->render(&image);
+        const Shape& shape = splash.Shape2;
+        // The column through the middle of the bar, a few pixels either side of its box.
+        const QPoint middle = bar->parentWidget()->mapTo(
+            frame, QPoint(twipsToPixels(shape.left() + shape.width() / 2), twipsToPixels(shape.top())));
+        int white = 0;
+        for (int y = middle.y() - 4; y <= middle.y() + 4; ++y)
+            white += image.pixelColor(middle.x(), y) == QColor(Qt::white);
+        QCOMPARE(white, 2);
+    }
+};
+
+QTEST_MAIN(SplashWindowQtTest)
+#include "splash_window_test.moc"
