@@ -57,7 +57,7 @@ void ButtonView::applyPicture()
         return;
     }
     setIcon(QIcon(picture));
-    setIconSize(picture.size());
+    setIconSize(picture.deviceIndependentSize().toSize());
 }
 
 void ButtonView::applyBackColor()

@@ -96,11 +96,17 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         const QRect area = exposed & innerRect;
         if (area.isEmpty())
             continue;
-        const QRect pictured = picture.isNull() ? QRect() : area & QRect(inner, picture.size());
+        const QRect pictured =
+            picture.isNull() ? QRect() : area & QRect(inner, picture.deviceIndependentSize().toSize());
         if (pictured != area)
             painter.fillRect(area, back);
-        if (!pictured.isEmpty())
-            painter.drawPixmap(pictured.topLeft(), picture, pictured.translated(-inner));
+        if (pictured.isEmpty())
+            continue;
+        // The source rectangle counts the picture's own pixels, twice as many in a
+        // picture drawn for a 2x screen.
+        const qreal ratio = picture.devicePixelRatio();
+        const QRectF source(QPointF(pictured.topLeft() - inner) * ratio, QSizeF(pictured.size()) * ratio);
+        painter.drawPixmap(QRectF(pictured), picture, source);
     }
     if (!drawnLabels_.empty()) {
         const QRegion exposed = event->region() & innerRect;
