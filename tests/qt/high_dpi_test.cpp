@@ -229,6 +229,34 @@ private slots:
                                 .arg(enlargedDifference)));
     }
 
+    void boxesPaintEveryPixelOfTheirBorder_data()
+    {
+        // A picture box paints all of itself, its border too, leaving nothing of what
+        // lay beneath: at 2x a line one logical pixel wide covers two rows of pixels.
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("playing field") << "main" << "Picture1";
+        QTest::newRow("side panel") << "main" << "Picture2";
+        QTest::newRow("link panel") << "about" << "Picture2";
+    }
+
+    void boxesPaintEveryPixelOfTheirBorder()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        Screens screens(window);
+        QWidget* box = screens.control(control, kNoIndex);
+        QImage image(box->size() * kScale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(kScale);
+        image.fill(Qt::magenta);
+        box->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        int unpainted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                unpainted += image.pixelColor(x, y) == QColor(Qt::magenta);
+        QCOMPARE(unpainted, 0);
+    }
+
     void textIsDrawnAtTheScreensResolution_data()
     {
         // A panel label, and a falling letter, which the playing field draws.
