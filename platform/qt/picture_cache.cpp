@@ -57,6 +57,16 @@ QPixmap loadPicture(const QString& path, int scale)
     return loaded;
 }
 
+// A mouse pointer with the hand's hot spot. The X11 platform takes the hot spot in the
+// pixels of the pointer's picture whatever its pixel ratio, so on a 2x screen the
+// fingertip's logical place counts twice.
+QCursor handCursor(const QPixmap& shape)
+{
+    const qreal ratio = QGuiApplication::platformName() == QLatin1String("xcb") ? shape.devicePixelRatio() : 1.0;
+    const QPoint hotSpot = (QPointF(kHandHotSpot) * ratio).toPoint();
+    return QCursor(shape, hotSpot.x(), hotSpot.y());
+}
+
 }  // namespace
 
 PictureCache& PictureCache::instance()
@@ -110,12 +120,12 @@ QCursor PictureCache::cursor(const Picture& picture)
     if (path.endsWith(".cur", Qt::CaseInsensitive) && QFileInfo::exists(png)) {
         const QPixmap shape = pixmap(Picture{png.toStdString()});
         if (!shape.isNull())
-            return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+            return handCursor(shape);
     }
     const QPixmap shape = pixmap(picture);
     if (shape.isNull())
         return {};
-    return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+    return handCursor(shape);
 }
 
 void PictureCache::reportMissing(const QString& path)
