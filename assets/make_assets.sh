@@ -30,8 +30,23 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir -p pictures/main pictures/splash pictures/help pictures/about icons Sound
 
+# Every picture is made twice: at its own size (X=1), and at twice the resolution for
+# screens scaled 2x (X=2), as "name@2x.ext" beside it. The artwork is drawn afresh at
+# each scale, never enlarged: coordinates below are in pixels of the 1x picture.
+X=1
+at_scale() { # file name at this scale
+    if ((X == 1)); then echo "$1"; else echo "${1%.*}@${X}x.${1##*.}"; fi
+}
+sized() { # width, height: the output size at this scale, as -resize wants it
+    echo "$(($1 * X))x$(($2 * X))!"
+}
+times_x() { # a fractional length at this scale
+    python3 -c "print($1 * $X)"
+}
+
 # Everything is drawn S times larger and shrunk with a box filter: even anti-aliasing
-# from ImageMagick's plain drawing primitives.
+# from ImageMagick's plain drawing primitives. S grows with X, so that one pixel of the
+# 1x picture is always S pixels of the drawing.
 S=8
 s() { echo $(($1 * S)); }
 
@@ -51,33 +66,38 @@ ink() { # font, point size, text, output, [extra options...]
 
 draw_field() {
     local w=377 h=324
+    # Drawn directly at the output size, X pixels to a pixel of the 1x picture.
     # Dim stars in the sky and three layers of soft hills, darker towards the front.
     local shapes
-    shapes="$(python3 - "$w" "$h" <<'EOF'
+    shapes="$(python3 - "$w" "$h" "$X" <<'EOF'
 import math, random, sys
-w, h = int(sys.argv[1]), int(sys.argv[2])
+w, h, k = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
 rnd = random.Random(1998)
 for _ in range(70):
     x, y = rnd.uniform(2, w - 2), rnd.uniform(2, h * 0.62)
     b, r = rnd.randint(70, 150), rnd.choice([0.6, 0.8, 1.0, 1.3])
+    x, y, r = (x * k, y * k, r * k) if k > 1 else (x, y, r)
     print(f"fill rgb({b - 8},{b + 10},{b}) circle {x:.1f},{y:.1f} {x + r:.1f},{y:.1f}")
 def hill(base, waves, colour):
-    points = [f"0,{h}"]
-    for x in range(0, w + 1, 3):
-        points.append(f"{x},{base + sum(a * math.sin(x / p + q) for a, p, q in waves):.1f}")
-    points.append(f"{w},{h}")
+    # One point every 3 output pixels, on the same curve at every scale.
+    points = [f"0,{h * k}"]
+    for x in range(0, w * k + 1, 3):
+        y = base + sum(a * math.sin(x / k / p + q) for a, p, q in waves)
+        points.append(f"{x},{y * k:.1f}")
+    points.append(f"{w * k},{h * k}")
     print(f"fill {colour} polygon " + " ".join(points))
 hill(236, [(14, 47, 0.3), (7, 23, 1.9), (3, 9, 0.7)], "rgb(29,46,37)")
 hill(266, [(12, 61, 2.2), (6, 29, 0.4), (2, 11, 2.8)], "rgb(21,35,28)")
 hill(296, [(9, 73, 4.1), (4, 19, 1.2)], "rgb(14,24,19)")
 EOF
 )"
-    convert -size "${w}x${h}" gradient:'rgb(14,22,19)-rgb(40,56,48)' \
-        \( -size "${w}x${h}" radial-gradient:'rgba(60,82,68,0.35)-rgba(0,0,0,0)' \) \
-        -geometry +0+60 -composite \
-        -draw "$shapes" -blur 0x0.4 \
-        \( -size "${w}x${h}" radial-gradient:'rgba(0,0,0,0)-rgba(0,0,0,0.45)' \) -composite \
-        "${jpeg_options[@]}" pictures/main/field.jpg
+    local size="$((w * X))x$((h * X))"
+    convert -size "$size" gradient:'rgb(14,22,19)-rgb(40,56,48)' \
+        \( -size "$size" radial-gradient:'rgba(60,82,68,0.35)-rgba(0,0,0,0)' \) \
+        -geometry "+0+$((60 * X))" -composite \
+        -draw "$shapes" -blur "0x$(times_x 0.4)" \
+        \( -size "$size" radial-gradient:'rgba(0,0,0,0)-rgba(0,0,0,0.45)' \) -composite \
+        "${jpeg_options[@]}" "$(at_scale pictures/main/field.jpg)"
 }
 
 # The three button symbols on the buttons' own light grey.
@@ -88,7 +108,7 @@ draw_start() {
         -fill 'rgb(20,50,120)' -draw "polygon $(s 5),$(s 2) $(s 5),$(s 16) $(s 16),$(s 9)" \
         -fill 'rgb(40,110,225)' -draw "polygon $(s 6),$(s 4) $(s 6),$(s 14) $(s 14),$(s 9)" \
         -fill 'rgb(110,170,250)' -draw "polygon $(s 6),$(s 4) $(s 6),$(s 7) $(s 11),$(s 7)" \
-        -filter Box -resize '19x18!' "${opaque_gif_options[@]}" pictures/main/start.gif
+        -filter Box -resize "$(sized 19 18)" "${opaque_gif_options[@]}" "$(at_scale pictures/main/start.gif)"
 }
 
 draw_pause() {
@@ -101,34 +121,34 @@ draw_pause() {
         -fill 'rgb(255,200,120)' \
         -draw "rectangle $(s 5),$(s 4) $((5 * S + S / 2)),$(s 18)" \
         -draw "rectangle $(s 13),$(s 4) $((13 * S + S / 2)),$(s 18)" \
-        -filter Box -resize '20x22!' "${opaque_gif_options[@]}" pictures/main/pause.gif
+        -filter Box -resize "$(sized 20 22)" "${opaque_gif_options[@]}" "$(at_scale pictures/main/pause.gif)"
 }
 
 draw_stop() {
     convert -size "$(s 21)x$(s 18)" xc:"$button_grey" \
-        -fill 'rgb(120,10,10)' -draw "roundrectangle $(s 4),$(s 2) $(s 17),$(s 16) 10,10" \
+        -fill 'rgb(120,10,10)' -draw "roundrectangle $(s 4),$(s 2) $(s 17),$(s 16) $((10 * X)),$((10 * X))" \
         -fill 'rgb(220,30,30)' -draw "rectangle $(s 5),$(s 3) $(s 16),$(s 15)" \
         -fill 'rgb(250,110,100)' -draw "rectangle $(s 5),$(s 3) $(s 16),$(s 4)" \
-        -filter Box -resize '21x18!' "${opaque_gif_options[@]}" pictures/main/stop.gif
+        -filter Box -resize "$(sized 21 18)" "${opaque_gif_options[@]}" "$(at_scale pictures/main/stop.gif)"
 }
 
 # ---------------------------------------------------------------- splash window
 
 draw_banner() {
     # Two lines of outlined brush capitals; black is the transparent colour.
-    local S=4
+    local S=$((4 * X))
     local line=(-fill 'rgb(52,20,0)' -stroke 'rgb(255,146,28)' -strokewidth $((S * 5 / 4)))
     ink "$brush_font" 19 'TYPE FAST,' "$work/slogan1.png" "${line[@]}"
     ink "$brush_font" 19 'HIT HARD!' "$work/slogan2.png" "${line[@]}"
     convert -size "$(s 208)x$(s 44)" xc:black \
         "$work/slogan1.png" -geometry "+$(s 8)+$(s 2)" -composite \
         "$work/slogan2.png" -gravity southeast -geometry "+$(s 8)+$(s 3)" -composite \
-        -filter Box -resize '208x44!' -fuzz 2% -transparent black -fuzz 0 +dither -colors 64 \
-        -repage 211x47+1+1 -strip pictures/splash/banner.gif
+        -filter Box -resize "$(sized 208 44)" -fuzz 2% -transparent black -fuzz 0 +dither -colors 64 \
+        -repage "$((211 * X))x$((47 * X))+$X+$X" -strip "$(at_scale pictures/splash/banner.gif)"
 }
 
 draw_tile() { # text, width, height, output
-    local S=4 w=$2 h=$3
+    local S=$((4 * X)) w=$2 h=$3
     ink "$brush_font" 30 "$1" "$work/tile_ink.png" -fill white
     convert -size "$(s "$w")x$(s "$h")" gradient:'rgb(70,130,230)-rgb(16,44,128)' \
         -fill none -strokewidth $((2 * S)) \
@@ -145,14 +165,14 @@ draw_tile() { # text, width, height, output
         \( -size "$(identify -format '%wx%h' "$work/tile_ink.png")" xc:'rgb(240,248,255)' \
            "$work/tile_ink.png" -alpha off -compose CopyOpacity -composite \) \
         -geometry +0+0 -compose Over -composite \
-        -filter Box -resize "${w}x${h}!" "${jpeg_options[@]}" "$4"
+        -filter Box -resize "$(sized "$w" "$h")" "${jpeg_options[@]}" "$(at_scale "$4")"
 }
 
 # ---------------------------------------------------------------- help window
 
 draw_title() {
     # Green brush letters with a faint glow and bristle streaks.
-    local S=4 w=223 h=68
+    local S=$((4 * X)) w=223 h=68
     ink "$brush_font" 52 'Tappon' "$work/title_ink.png" -fill white
     convert "$work/title_ink.png" -background black -gravity center \
         -extent "$(s $w)x$(s $h)" "$work/title_mask.png"
@@ -166,7 +186,7 @@ draw_title() {
         -compose Over -composite \
         \( "$work/title_fill.png" "$work/title_mask.png" -alpha off -compose CopyOpacity -composite \) \
         -compose Over -composite \
-        -filter Box -resize "${w}x${h}!" "${jpeg_options[@]}" pictures/help/title.jpg
+        -filter Box -resize "$(sized $w $h)" "${jpeg_options[@]}" "$(at_scale pictures/help/title.jpg)"
 }
 
 # ---------------------------------------------------------------- about window
@@ -174,19 +194,19 @@ draw_title() {
 draw_about_banner() {
     # The wordmark stays left of x = 212: the window writes the name and the version
     # over the right part, and the logo over the left corner.
-    local S=4 w=320 h=60
+    local S=$((4 * X)) w=320 h=60
     ink "$brush_font" 34 'tappon' "$work/mark.png" -fill white
     ink "$song_font" 10 'EXAMPLE.COM' "$work/domain.png" -fill white -kerning "$(s 3)"
     convert -size "$(s $w)x$(s $h)" xc:black \
         \( -size "$(identify -format '%wx%h' "$work/mark.png")" \
            gradient:'rgb(255,255,255)-rgb(150,160,175)' "$work/mark.png" -alpha off \
            -compose CopyOpacity -composite \) -geometry "+$(s 58)+$(s 6)" -compose Over -composite \
-        \( -size "$(s 150)x$((S / 2 + 1))" -define gradient:direction=east \
+        \( -size "$(s 150)x$((S / 2 + X))" -define gradient:direction=east \
            gradient:'rgb(110,110,110)-rgb(0,0,0)' \) -geometry "+$(s 58)+$(s 42)" -composite \
         \( -size "$(identify -format '%wx%h' "$work/domain.png")" xc:'rgb(175,175,175)' \
            "$work/domain.png" -alpha off -compose CopyOpacity -composite \) \
         -geometry "+$(s 62)+$(s 46)" -compose Over -composite \
-        -filter Box -resize "${w}x${h}!" "${opaque_gif_options[@]}" pictures/about/banner.gif
+        -filter Box -resize "$(sized $w $h)" "${opaque_gif_options[@]}" "$(at_scale pictures/about/banner.gif)"
 }
 
 draw_logo() {
@@ -220,7 +240,7 @@ draw_logo() {
             -strokewidth $((S * 2 / 3)) -gravity center \
             -annotate "$(printf '%+d%+d' "$(s -1)" "$(s $((d - 1)))")" 'T' \
             -gravity northwest -stroke none -draw "$sparks" \
-            -filter Box -resize "${n}x${n}!" "${opaque_gif_options[@]}" "pictures/about/logo$frame.gif"
+            -filter Box -resize "$(sized $n $n)" "${opaque_gif_options[@]}" "$(at_scale "pictures/about/logo$frame.gif")"
     done
 }
 
@@ -250,7 +270,7 @@ draw_icon_32() { # output .rgba
         -draw "rectangle $(s 14),$(s 7) $(s 18),$(s 15)" \
         -fill 'rgb(255,210,60)' -draw "rectangle $(s 10),$(s 3) $(s 22),$(s 4)" \
         -fill 'rgb(170,70,0)' -draw "rectangle $(s 17),$(s 8) $(s 18),$(s 15)" \
-        -filter Box -resize '32x32!' -channel A -threshold 50% +channel \
+        -filter Box -resize "$(sized 32 32)" -channel A -threshold 50% +channel \
         +dither -remap "$work/palette.png" -depth 8 "rgba:$1"
 }
 
@@ -261,8 +281,34 @@ draw_icon_16() { # output .rgba
         -fill 'rgb(240,242,246)' -draw "roundrectangle $(s 2),$(s 2) $(s 14),$(s 12) $S,$S" \
         -fill 'rgb(250,130,10)' -draw "rectangle $(s 4),$(s 4) $(s 12),$(s 6)" \
         -draw "rectangle $(s 7),$(s 6) $(s 9),$(s 11)" \
-        -filter Box -resize '16x16!' -channel A -threshold 50% +channel \
+        -filter Box -resize "$(sized 16 16)" -channel A -threshold 50% +channel \
         +dither -remap "$work/palette.png" -depth 8 "rgba:$1"
+}
+
+# The pointing hand at a larger scale. The 1x hand is pixel art, set pixel by pixel in
+# write_icons.py; here the same hand is drawn as shapes, a black silhouette with a white
+# inside one pixel in from its edge, the fingers parted by their outlines.
+draw_hand() { # output .rgba
+    half() { echo $(($1 * S / 2)); }  # half pixels
+    convert -size "$(s 32)x$(s 32)" xc:none \
+        -fill black \
+        -draw "roundrectangle $(s 4),0 $(s 8),$(s 12) $(half 3),$(half 3)" \
+        -draw "roundrectangle $(s 7),$(s 5) $(s 11),$(s 12) $(s 2),$(s 2)" \
+        -draw "roundrectangle $(s 10),$(s 6) $(s 14),$(s 12) $(s 2),$(s 2)" \
+        -draw "roundrectangle $(s 13),$(s 7) $(s 17),$(s 12) $(s 2),$(s 2)" \
+        -draw "roundrectangle 0,$(s 8) $(s 4),$(s 13) $(s 2),$(s 2)" \
+        -draw "polygon 0,$(s 10) $(s 17),$(s 10) $(s 17),$(half 29) $(s 16),$(half 31) $(s 16),$(s 21)
+               $(s 4),$(s 21) $(s 4),$(s 19) $(s 1),$(s 13) 0,$(s 12)" \
+        -fill white \
+        -draw "roundrectangle $(s 5),$(s 1) $(s 7),$(s 12) $S,$S" \
+        -draw "roundrectangle $(s 8),$(s 6) $(s 10),$(s 12) $S,$S" \
+        -draw "roundrectangle $(s 11),$(s 7) $(s 13),$(s 12) $S,$S" \
+        -draw "roundrectangle $(s 14),$(s 8) $(s 16),$(s 12) $S,$S" \
+        -draw "roundrectangle $(s 1),$(s 9) $(s 3),$(s 12) $S,$S" \
+        -draw "polygon $(s 1),$(s 11) $(s 4),$(s 11) $(s 4),$(s 10) $(s 16),$(s 10) $(s 16),$(half 29)
+               $(s 15),$(half 31) $(s 15),$(s 20) $(s 5),$(s 20) $(s 5),$(half 37) $(s 2),$(half 25)
+               $(s 1),$(s 12)" \
+        -filter Box -resize "$(sized 32 32)" -channel A -threshold 50% +channel -depth 8 "rgba:$1"
 }
 
 draw_icons() {
@@ -274,10 +320,17 @@ draw_icons() {
     convert -size 1x1 "${swatches[@]}" +append "$work/palette.png"
     draw_icon_32 "$work/icon32.rgba"
     draw_icon_16 "$work/icon16.rgba"
-    python3 write_icons.py ico icons/tappon.ico "$work/palette.txt" \
-        "$work/icon32.rgba:32" "$work/icon16.rgba:16"
-    python3 write_icons.py ico pictures/about/icon.ico "$work/palette.txt" "$work/icon32.rgba:32"
-    python3 write_icons.py cur pictures/about/hand.cur
+    python3 write_icons.py ico "$(at_scale icons/tappon.ico)" "$work/palette.txt" \
+        "$work/icon32.rgba:$((32 * X))" "$work/icon16.rgba:$((16 * X))"
+    python3 write_icons.py ico "$(at_scale pictures/about/icon.ico)" "$work/palette.txt" \
+        "$work/icon32.rgba:$((32 * X))"
+    if ((X == 1)); then
+        python3 write_icons.py cur pictures/about/hand.cur
+    else
+        draw_hand "$work/hand.rgba"
+        python3 write_icons.py cur "$(at_scale pictures/about/hand.cur)" "$work/hand.rgba:$((32 * X))" \
+            "$((5 * X)),0"
+    fi
 }
 
 # ---------------------------------------------------------------- sounds
@@ -308,17 +361,20 @@ make_sounds() {
         overdrive 8 highpass 30 fade q 0.001 0.25 0.004 norm -3
 }
 
-draw_field
-draw_start
-draw_pause
-draw_stop
-draw_banner
-draw_tile TA 53 51 pictures/splash/tile0.jpg
-draw_tile PP 49 51 pictures/splash/tile1.jpg
-draw_tile ON 53 50 pictures/splash/tile2.jpg
-draw_title
-draw_about_banner
-draw_logo
-draw_icons
+for X in 1 2; do
+    S=$((8 * X))
+    draw_field
+    draw_start
+    draw_pause
+    draw_stop
+    draw_banner
+    draw_tile TA 53 51 pictures/splash/tile0.jpg
+    draw_tile PP 49 51 pictures/splash/tile1.jpg
+    draw_tile ON 53 50 pictures/splash/tile2.jpg
+    draw_title
+    draw_about_banner
+    draw_logo
+    draw_icons
+done
 make_sounds
 echo "make_assets: done"

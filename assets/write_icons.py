@@ -8,6 +8,9 @@
       transparent.
   write_icons.py cur OUT
       The pointing-hand cursor: 32 x 32, two colours, hot spot at the fingertip (5, 0).
+  write_icons.py cur OUT IMAGE.rgba:SIZE X,Y
+      A two-colour cursor drawn elsewhere: raw 8-bit RGBA of SIZE x SIZE pixels, where
+      an opaque pixel is black or white by its brightness, with its hot spot at (X, Y).
 """
 import struct
 import sys
@@ -116,14 +119,29 @@ def write_ico(out, palette_path, inputs):
     open(out, "wb").write(directory(1, entries))
 
 
-def write_cur(out):
+def hand_art():
+    """The hand as rows of "X" (black), "o" (white) and "." (transparent)."""
     size = 32
     art = [line.ljust(size, ".") for line in HAND.splitlines()]
-    art += ["." * size] * (size - len(art))
+    return art + ["." * size] * (size - len(art))
+
+
+def rgba_art(path, size):
+    """A drawn cursor as the same rows: opaque pixels black or white by brightness."""
+    data = open(path, "rb").read()
+    if len(data) != size * size * 4:
+        sys.exit(f"write_icons: {path} is not {size}x{size} RGBA")
+    pixel = lambda x, y: data[(y * size + x) * 4:(y * size + x) * 4 + 4]
+    return ["".join("." if pixel(x, y)[3] < 128 else "o" if sum(pixel(x, y)[:3]) >= 384 else "X"
+                    for x in range(size)) for y in range(size)]
+
+
+def write_cur(out, art, hot_spot):
+    size = len(art)
     colour_rows = [[1 if c == "o" else 0 for c in line] for line in art]
     mask_rows = [[0 if c in "Xo" else 1 for c in line] for line in art]
     image = dib(size, size, 1, [(0, 0, 0), (255, 255, 255)], colour_rows, mask_rows)
-    x, y = HAND_HOT_SPOT
+    x, y = hot_spot
     open(out, "wb").write(directory(2, [(size, 2, x, y, image)]))
 
 
@@ -131,7 +149,10 @@ def main(argv):
     if len(argv) >= 5 and argv[1] == "ico":
         write_ico(argv[2], argv[3], argv[4:])
     elif len(argv) == 3 and argv[1] == "cur":
-        write_cur(argv[2])
+        write_cur(argv[2], hand_art(), HAND_HOT_SPOT)
+    elif len(argv) == 5 and argv[1] == "cur":
+        path, size = argv[3].rsplit(":", 1)
+        write_cur(argv[2], rgba_art(path, int(size)), tuple(int(v) for v in argv[4].split(",")))
     else:
         sys.exit(__doc__)
 

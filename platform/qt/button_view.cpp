@@ -61,7 +61,7 @@ void ButtonView::applyPicture()
         return;
     }
     setIcon(QIcon(picture));
-    setIconSize(picture.size());
+    setIconSize(picture.deviceIndependentSize().toSize());
 }
 
 void ButtonView::applyBackColor()

@@ -38,7 +38,9 @@ void ImageView::fitToPicture()
     const QPixmap picture = PictureCache::instance().pixmap(image_.picture());
     if (picture.isNull())
         return;
-    image_.setMeasuredSize(pixelsToTwips(picture.width()), pixelsToTwips(picture.height()));
+    // Its logical size: a picture drawn for a 2x screen holds twice the pixels.
+    const QSize size = picture.deviceIndependentSize().toSize();
+    image_.setMeasuredSize(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
     applyGeometry();
 }
 

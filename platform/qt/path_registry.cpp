@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 #include <utility>
 
 namespace tappon {
@@ -21,6 +23,32 @@ inline constexpr Registry::Handle kToolKeyHandle = 1;
 bool sameName(const std::string& a, const char* b)
 {
     return QString::fromStdString(a).compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}
+
+// The folders to search: those of the search path that are absolute. ".", an empty
+// entry or any other relative folder means the current folder, wherever the program
+// was started from, and a file lying there must never be taken for the desktop's tool.
+QStringList absoluteFolders(const QStringList& folders)
+{
+    QStringList absolute;
+    for (const QString& folder : folders)
+        if (folder.startsWith(u'/'))
+            absolute.push_back(folder);
+    return absolute;
+}
+
+// The search path's folders, in order; without a PATH, the system's default one.
+QStringList searchPath()
+{
+    if (qEnvironmentVariableIsSet("PATH"))
+        return qEnvironmentVariable("PATH").split(u':');
+    const std::size_t length = confstr(_CS_PATH, nullptr, 0);
+    if (length == 0)
+        return {};
+    QByteArray fallback(static_cast<qsizetype>(length), '\0');
+    confstr(_CS_PATH, fallback.data(), length);
+    fallback.chop(1);
+    return QString::fromLocal8Bit(fallback).split(u':');
 }
 
 }  // namespace
@@ -43,8 +71,12 @@ PathRegistry::PathRegistry(QStringList tools, QStringList searchPaths)
 
 QString PathRegistry::findTool() const
 {
+    // An empty list would make the lookup fall back to the whole PATH again.
+    const QStringList folders = absoluteFolders(searchPaths_.isEmpty() ? searchPath() : searchPaths_);
+    if (folders.isEmpty())
+        return QString();
     for (const QString& tool : tools_) {
-        const QString path = QStandardPaths::findExecutable(tool, searchPaths_);
+        const QString path = QStandardPaths::findExecutable(tool, folders);
         if (!path.isEmpty())
             return path;
     }

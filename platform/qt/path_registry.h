@@ -17,7 +17,8 @@ public:
     // The tools to look for, in order of preference.
     static const QStringList& defaultTools();
 
-    // Searches the PATH, or these folders when some are given (tests).
+    // Searches the absolute folders of the PATH, or of these folders when some are
+    // given (tests); relative ones, "." and empty entries among them, are left out.
     explicit PathRegistry(QStringList tools = defaultTools(), QStringList searchPaths = {});
 
     long openKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle& handle) override;

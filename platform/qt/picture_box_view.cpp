@@ -10,9 +10,37 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace tappon {
+
+namespace {
+
+// The sunken two-pixel border, pixel for pixel as qDrawWinPanel draws it on a 1x
+// screen, but of filled rectangles: its cosmetic lines stay one pixel of the screen
+// wide, which on a screen scaled 2x would leave half of each ring unpainted.
+void drawSunkenBorder(QPainter& painter, const QRect& r, const QPalette& palette)
+{
+    const int x = r.x();
+    const int y = r.y();
+    const int w = r.width();
+    const int h = r.height();
+    if (w < 2 || h < 2)
+        return;
+    // The outer ring: dark along the top and the left, light along the bottom and right.
+    painter.fillRect(x, y, w - 1, 1, palette.dark());
+    painter.fillRect(x, y, 1, h - 1, palette.dark());
+    painter.fillRect(x, y + h - 1, w, 1, palette.light());
+    painter.fillRect(x + w - 1, y, 1, h, palette.light());
+    if (w <= 4 || h <= 4)
+        return;
+    // The inner ring: shadow along the top and the left, midlight along the bottom and right.
+    painter.fillRect(x + 1, y + 1, w - 3, 1, palette.shadow());
+    painter.fillRect(x + 1, y + 1, 1, h - 3, palette.shadow());
+    painter.fillRect(x + 1, y + h - 2, w - 2, 1, palette.midlight());
+    painter.fillRect(x + w - 2, y + 1, 1, h - 2, palette.midlight());
+}
+
+}  // namespace
 
 PictureBoxView::PictureBoxView(FormView& owner, PictureBox& box, QWidget* parent)
     : QWidget(parent), ControlView(owner, box), box_(box)
@@ -96,11 +124,17 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         const QRect area = exposed & innerRect;
         if (area.isEmpty())
             continue;
-        const QRect pictured = picture.isNull() ? QRect() : area & QRect(inner, picture.size());
+        const QRect pictured =
+            picture.isNull() ? QRect() : area & QRect(inner, picture.deviceIndependentSize().toSize());
         if (pictured != area)
             painter.fillRect(area, back);
-        if (!pictured.isEmpty())
-            painter.drawPixmap(pictured.topLeft(), picture, pictured.translated(-inner));
+        if (pictured.isEmpty())
+            continue;
+        // The source rectangle counts the picture's own pixels, twice as many in a
+        // picture drawn for a 2x screen.
+        const qreal ratio = picture.devicePixelRatio();
+        const QRectF source(QPointF(pictured.topLeft() - inner) * ratio, QSizeF(pictured.size()) * ratio);
+        painter.drawPixmap(QRectF(pictured), picture, source);
     }
     if (!drawnLabels_.empty()) {
         const QRegion exposed = event->region() & innerRect;
@@ -110,7 +144,7 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         painter.setClipping(false);
     }
     if (box_.bordered() && !event->region().subtracted(innerRect).isEmpty())
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        drawSunkenBorder(painter, rect(), palette());
 }
 
 void PictureBoxView::focusInEvent(QFocusEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QtDebug>
 
 namespace tappon {
@@ -29,6 +30,43 @@ QPixmap firstFrameOnly(const QString& path, const QPixmap& screen)
     return screen.copy(frame->left, frame->top, frame->width, frame->height);
 }
 
+// The scale of the pictures to show: 2 on a screen scaled to more than 1x, where each
+// picture also comes drawn at twice its resolution as "name@2x.ext"; 1 otherwise.
+int pictureScale()
+{
+    return qGuiApp && qGuiApp->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QString atScale(const QString& path, int scale)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    return dot < 0 ? path + suffix : path.left(dot) + suffix + path.mid(dot);
+}
+
+// The picture as drawn at this scale, at the logical size of the plain one; null where
+// there is none.
+QPixmap loadPicture(const QString& path, int scale)
+{
+    const QString file = scale == 1 ? path : atScale(path, scale);
+    QPixmap loaded(file);
+    if (loaded.isNull())
+        return {};
+    loaded = firstFrameOnly(file, loaded);
+    loaded.setDevicePixelRatio(scale);
+    return loaded;
+}
+
+// A mouse pointer with the hand's hot spot. The X11 platform takes the hot spot in the
+// pixels of the pointer's picture whatever its pixel ratio, so on a 2x screen the
+// fingertip's logical place counts twice.
+QCursor handCursor(const QPixmap& shape)
+{
+    const qreal ratio = QGuiApplication::platformName() == QLatin1String("xcb") ? shape.devicePixelRatio() : 1.0;
+    const QPoint hotSpot = (QPointF(kHandHotSpot) * ratio).toPoint();
+    return QCursor(shape, hotSpot.x(), hotSpot.y());
+}
+
 }  // namespace
 
 PictureCache& PictureCache::instance()
@@ -45,11 +83,12 @@ QPixmap PictureCache::pixmap(const Picture& picture)
     const auto it = pixmaps_.constFind(path);
     if (it != pixmaps_.constEnd())
         return *it;
-    QPixmap loaded(path);
+    const int scale = pictureScale();
+    QPixmap loaded = scale > 1 ? loadPicture(path, scale) : QPixmap();
+    if (loaded.isNull())
+        loaded = loadPicture(path, 1);
     if (loaded.isNull())
         reportMissing(path);
-    else
-        loaded = firstFrameOnly(path, loaded);
     pixmaps_.insert(path, loaded);
     return loaded;
 }
@@ -81,12 +120,12 @@ QCursor PictureCache::cursor(const Picture& picture)
     if (path.endsWith(".cur", Qt::CaseInsensitive) && QFileInfo::exists(png)) {
         const QPixmap shape = pixmap(Picture{png.toStdString()});
         if (!shape.isNull())
-            return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+            return handCursor(shape);
     }
     const QPixmap shape = pixmap(picture);
     if (shape.isNull())
         return {};
-    return QCursor(shape, kHandHotSpot.x(), kHandHotSpot.y());
+    return handCursor(shape);
 }
 
 void PictureCache::reportMissing(const QString& path)

@@ -82,6 +82,43 @@ private slots:
         QCOMPARE(read(registry, kToolKey, "PATH"), first.toStdString() + std::string(1, '\0'));
     }
 
+    void onlyAbsoluteFoldersOfTheSearchPathAreSearched_data()
+    {
+        // HERE is the current folder and holds a tool; so does its subfolder "bin" and
+        // the absolute folder ELSEWHERE. Only ELSEWHERE may ever answer.
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("foundElsewhere");
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dot slash") << "./" << false;
+        QTest::newRow("empty entries") << "::" << false;
+        QTest::newRow("relative folder") << "bin" << false;
+        QTest::newRow("current folder by a relative name") << "bin/.." << false;
+        QTest::newRow("dot before an absolute folder") << ".:ELSEWHERE" << true;
+        QTest::newRow("relative folder before an absolute one") << "bin:ELSEWHERE" << true;
+        QTest::newRow("empty entry before an absolute folder") << ":ELSEWHERE" << true;
+        QTest::newRow("absolute folder with a trailing slash") << "ELSEWHERE/" << true;
+    }
+
+    void onlyAbsoluteFoldersOfTheSearchPathAreSearched()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, foundElsewhere);
+        ToolFolder here;
+        ToolFolder elsewhere;
+        here.add(QStringLiteral("hardinfo"));
+        QDir(here.path()).mkdir(QStringLiteral("bin"));
+        QFile::copy(here.path() + QStringLiteral("/hardinfo"), here.path() + QStringLiteral("/bin/hardinfo"));
+        const QString tool = elsewhere.add(QStringLiteral("hardinfo"));
+        const QString savedFolder = QDir::currentPath();
+        const QByteArray savedPath = qgetenv("PATH");
+        QVERIFY(QDir::setCurrent(here.path()));
+        qputenv("PATH", path.replace(QStringLiteral("ELSEWHERE"), elsewhere.path()).toLocal8Bit());
+        const QString found = PathRegistry({QStringLiteral("hardinfo")}).findTool();
+        qputenv("PATH", savedPath);
+        QDir::setCurrent(savedFolder);
+        QCOMPARE(found, foundElsewhere ? tool : QString());
+    }
+
     void aNonExecutableFileIsNoTool()
     {
         ToolFolder folder;

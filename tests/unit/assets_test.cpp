@@ -1,6 +1,8 @@
 // The pictures, icons, cursor and sounds in assets/ have the formats and pixel sizes the
 // windows are laid out for: baseline JPEGs, one-frame GIFs, 16-colour icons, a
 // two-colour cursor with its hot spot at the fingertip, and short 16-bit mono sounds.
+// Each picture also comes drawn for screens scaled 2x ("name@2x.ext"): the same format
+// at twice the size.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,7 +84,12 @@ INSTANTIATE_TEST_SUITE_P(Pictures, JpegTest,
                                            JpegCase{"pictures/splash/tile0.jpg", 53, 51},
                                            JpegCase{"pictures/splash/tile1.jpg", 49, 51},
                                            JpegCase{"pictures/splash/tile2.jpg", 53, 50},
-                                           JpegCase{"pictures/help/title.jpg", 223, 68}));
+                                           JpegCase{"pictures/help/title.jpg", 223, 68},
+                                           JpegCase{"pictures/main/field@2x.jpg", 754, 648},
+                                           JpegCase{"pictures/splash/tile0@2x.jpg", 106, 102},
+                                           JpegCase{"pictures/splash/tile1@2x.jpg", 98, 102},
+                                           JpegCase{"pictures/splash/tile2@2x.jpg", 106, 100},
+                                           JpegCase{"pictures/help/title@2x.jpg", 446, 136}));
 
 // ---------------------------------------------------------------- GIF
 
@@ -173,22 +180,38 @@ INSTANTIATE_TEST_SUITE_P(Pictures, OpaqueGifTest,
                                            GifCase{"pictures/about/logo5.gif", 39, 39},
                                            GifCase{"pictures/about/logo6.gif", 39, 39},
                                            GifCase{"pictures/about/logo7.gif", 39, 39},
-                                           GifCase{"pictures/about/logo8.gif", 39, 39}));
+                                           GifCase{"pictures/about/logo8.gif", 39, 39},
+                                           GifCase{"pictures/main/start@2x.gif", 38, 36},
+                                           GifCase{"pictures/main/pause@2x.gif", 40, 44},
+                                           GifCase{"pictures/main/stop@2x.gif", 42, 36},
+                                           GifCase{"pictures/about/banner@2x.gif", 640, 120},
+                                           GifCase{"pictures/about/logo0@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo1@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo2@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo3@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo4@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo5@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo6@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo7@2x.gif", 78, 78},
+                                           GifCase{"pictures/about/logo8@2x.gif", 78, 78}));
 
 TEST(SplashBannerTest, IsOneTransparentFrameOfTheBannerSizeInsideALargerCanvas) {
     // The slogan banner: a 208 x 44 frame at (1, 1) on a 211 x 47 canvas, with a
-    // transparent colour.
-    const std::optional<Gif> gif = readGif(readAsset("pictures/splash/banner.gif"));
-    ASSERT_TRUE(gif.has_value());
-    EXPECT_EQ(gif->screenWidth, 211);
-    EXPECT_EQ(gif->screenHeight, 47);
-    ASSERT_EQ(gif->frames.size(), 1u);
-    const GifFrame& frame = gif->frames.front();
-    EXPECT_EQ(frame.left, 1);
-    EXPECT_EQ(frame.top, 1);
-    EXPECT_EQ(frame.width, 208);
-    EXPECT_EQ(frame.height, 44);
-    EXPECT_TRUE(frame.transparent);
+    // transparent colour; at 2x all of it twice as large.
+    for (const int scale : {1, 2}) {
+        const std::optional<Gif> gif =
+            readGif(readAsset(scale == 1 ? "pictures/splash/banner.gif" : "pictures/splash/banner@2x.gif"));
+        ASSERT_TRUE(gif.has_value()) << scale;
+        EXPECT_EQ(gif->screenWidth, 211 * scale);
+        EXPECT_EQ(gif->screenHeight, 47 * scale);
+        ASSERT_EQ(gif->frames.size(), 1u);
+        const GifFrame& frame = gif->frames.front();
+        EXPECT_EQ(frame.left, scale);
+        EXPECT_EQ(frame.top, scale);
+        EXPECT_EQ(frame.width, 208 * scale);
+        EXPECT_EQ(frame.height, 44 * scale);
+        EXPECT_TRUE(frame.transparent);
+    }
 }
 
 TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
@@ -254,47 +277,67 @@ void expectSixteenColourIcon(const IconImage& image, int size) {
     EXPECT_EQ(image.bitmapHeight, 2 * size);
 }
 
-TEST(IconTest, TheApplicationIconHoldsA32AndA16PixelImageOfSixteenColours) {
-    const IconFile icon = readIconFile(readAsset("icons/tappon.ico"));
+class ScaleTest : public ::testing::TestWithParam<int> {
+protected:
+    // The file name at this scale: "name.ext" or "name@2x.ext". Sizes named in the
+    // tests' names are those at 1x.
+    static std::string at(const std::string& name) {
+        const std::size_t dot = name.rfind('.');
+        return GetParam() == 1 ? name : name.substr(0, dot) + "@2x" + name.substr(dot);
+    }
+    static int scaled(int pixels) { return pixels * GetParam(); }
+};
+
+using IconTest = ScaleTest;
+
+TEST_P(IconTest, TheApplicationIconHoldsA32AndA16PixelImageOfSixteenColours) {
+    const IconFile icon = readIconFile(readAsset(at("icons/tappon.ico")));
     EXPECT_EQ(icon.type, 1);
     ASSERT_EQ(icon.images.size(), 2u);
-    expectSixteenColourIcon(icon.images[0], 32);
-    expectSixteenColourIcon(icon.images[1], 16);
+    expectSixteenColourIcon(icon.images[0], scaled(32));
+    expectSixteenColourIcon(icon.images[1], scaled(16));
 }
 
-TEST(IconTest, TheAboutIconHoldsOne32PixelImageOfSixteenColours) {
-    const IconFile icon = readIconFile(readAsset("pictures/about/icon.ico"));
+TEST_P(IconTest, TheAboutIconHoldsOne32PixelImageOfSixteenColours) {
+    const IconFile icon = readIconFile(readAsset(at("pictures/about/icon.ico")));
     EXPECT_EQ(icon.type, 1);
     ASSERT_EQ(icon.images.size(), 1u);
-    expectSixteenColourIcon(icon.images[0], 32);
+    expectSixteenColourIcon(icon.images[0], scaled(32));
 }
 
-TEST(CursorTest, TheHandIsATwoColour32PixelCursorPointingFromItsFingertip) {
+using CursorTest = ScaleTest;
+
+TEST_P(CursorTest, TheHandIsATwoColour32PixelCursorPointingFromItsFingertip) {
     // The hot spot (5, 0) is the tip of the pointing finger.
-    const IconFile cursor = readIconFile(readAsset("pictures/about/hand.cur"));
+    const IconFile cursor = readIconFile(readAsset(at("pictures/about/hand.cur")));
     EXPECT_EQ(cursor.type, 2);
     ASSERT_EQ(cursor.images.size(), 1u);
     const IconImage& image = cursor.images[0];
     EXPECT_TRUE(image.inFile);
-    EXPECT_EQ(image.width, 32);
-    EXPECT_EQ(image.height, 32);
+    EXPECT_EQ(image.width, scaled(32));
+    EXPECT_EQ(image.height, scaled(32));
     EXPECT_EQ(image.colourCount, 2);
-    EXPECT_EQ(image.field4, 5);
+    EXPECT_EQ(image.field4, scaled(5));
     EXPECT_EQ(image.field6, 0);
     EXPECT_EQ(image.bitmapBits, 1);
-    EXPECT_EQ(image.bitmapHeight, 64);
+    EXPECT_EQ(image.bitmapHeight, scaled(64));
 }
 
-TEST(CursorTest, TheHotSpotPixelIsOpaque) {
-    // A click lands where the fingertip is drawn: the AND mask leaves (5, 0) opaque.
-    const Bytes b = readAsset("pictures/about/hand.cur");
+TEST_P(CursorTest, TheHotSpotPixelIsOpaque) {
+    // A click lands where the fingertip is drawn: the AND mask leaves the hot spot opaque.
+    const Bytes b = readAsset(at("pictures/about/hand.cur"));
     const std::uint32_t offset = le32(b, 6 + 12);
     const std::uint32_t colours = le32(b, offset + 32) == 0 ? 2 : le32(b, offset + 32);
+    const std::size_t rowBytes = static_cast<std::size_t>(scaled(32)) / 8;
     const std::size_t colourBitmap = offset + 40 + 4 * colours;
-    const std::size_t mask = colourBitmap + 32 * 4;  // 32 rows of 4 bytes
-    const std::size_t topRow = mask + 31 * 4;         // rows are stored bottom-up
-    EXPECT_EQ(b.at(topRow) & (0x80 >> 5), 0);
+    const std::size_t mask = colourBitmap + scaled(32) * rowBytes;
+    const std::size_t topRow = mask + (scaled(32) - 1) * rowBytes;  // rows are stored bottom-up
+    const int x = scaled(5);
+    EXPECT_EQ(b.at(topRow + x / 8) & (0x80 >> (x % 8)), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, IconTest, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Scales, CursorTest, ::testing::Values(1, 2));
 
 // ---------------------------------------------------------------- WAV
 
