@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The program: Qt's application object, the real system services, and the first window.
 #include "platform/application.h"
 #include "platform/qt/chinese_font_check.h"

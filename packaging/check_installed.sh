@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Starts an installed Tappon (default /usr/games/tappon, where the Debian package puts
 # it) under an X server of its own and checks that its main window appears and that the
 # effects it plays are taken from the Sound folder beside the real program, even when

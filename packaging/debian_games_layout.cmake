@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Run by cpack between the installation into its staging folder and the packing: the
 # command moves from /usr/bin to /usr/games, where Debian keeps the commands of games
 # (the package's section is games). Its symlink target, ../libexec/tappon/tappon, is

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Checks the Debian package with lintian and fails on any error or warning (or when
 # lintian cannot check it). Informational and pedantic tags are shown too, as advice,
 # but do not fail the check.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The captions are Chinese and need a face with Chinese characters. With the Song face
 # installed they are drawn as characters, and the program says nothing about fonts.
 # With no Chinese face at all they can only be boxes: the program says once, on

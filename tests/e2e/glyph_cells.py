@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Tells drawn characters from the boxes a face without them leaves in their place.
 
 Reads a picture of one line of text (a plain PPM, as `convert x.png -compress none

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # `cmake --install` of the build the program comes from, into a folder of its own: the
 # program with its Sound folder beside it, the command in bin, a valid desktop entry,
 # valid AppStream data, the icons, the licence notice, the changelog and the manual
