@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing from Debian's packages, configures and builds.
 

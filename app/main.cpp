@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The program: Qt's application object, the real system services, and the first window.
 #include "platform/application.h"
+#include "platform/qt/chinese_font_check.h"
 #include "platform/qt/path_registry.h"
 #include "platform/qt/platform_start_guard.h"
 #include "platform/qt/qt_app_info.h"
@@ -136,6 +139,7 @@ int main(int argc, char* argv[])
     tappon::trace::watchWindows(qtApp);
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(tappon::resolveFont(tappon::Font{"宋体", 9.0f, false, false}));
+    tappon::reportMissingChineseFont();
 
     QTranslator qtTranslation;
 

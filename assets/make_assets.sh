@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Draws every picture, icon and cursor of the game and synthesises its sounds, into
 # this folder. The outputs are committed; run this again only to change them.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Writes the icon and cursor files of the game, which ImageMagick cannot write as needed.
 
   write_icons.py ico OUT PALETTE.txt IMAGE.rgba:SIZE [IMAGE.rgba:SIZE ...]

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Tappon's performance benchmark: starts the real program under Xvfb with a PulseAudio
 null sink, plays scripted one-minute games from outside (xdotool), and writes
 RESULTS.md with the median and the worst of every figure over the runs.

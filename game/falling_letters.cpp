@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The five letters: respawning, falling, and the judging of typed characters.
 #include "game/frmtype.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The game clock: one tick a second counts the seconds left down; at 0 the verdict.
 #include "game/frmtype.h"
 

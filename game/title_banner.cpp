@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The title banner: the window caption spells its text out, one more character a tick.
 #include "game/frmtype.h"
 

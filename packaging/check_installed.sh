@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Starts an installed Tappon (default /usr/bin/tappon) under an X server of its own and
-# checks that its main window appears and that the effects it plays are taken from the
-# Sound folder beside the real program, even when started through the bin symlink.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
+# Starts an installed Tappon (default /usr/games/tappon, where the Debian package puts
+# it) under an X server of its own and checks that its main window appears and that the
+# effects it plays are taken from the Sound folder beside the real program, even when
+# started through the command's symlink.
 # Exit status 0: it works; 77: the X tools are missing; anything else: it does not work.
 #   packaging/check_installed.sh [path-to-installed-tappon]
 set -euo pipefail
-program=${1:-/usr/bin/tappon}
+program=${1:-/usr/games/tappon}
 [ -x "$program" ] || { echo "FAILED: $program is not an installed program"; exit 1; }
 program_dir=$(dirname "$(realpath "$program")")
 source "$(dirname "$(realpath "$0")")/../tests/e2e/x11_session.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Renders the desktop icons (hicolor sizes) from the program's own icon,
 # assets/icons/tappon.ico: its 16x16 image for 16, its 32x32 image scaled by whole
 # pixels (point filter) for the larger sizes, so the pixel art stays sharp.

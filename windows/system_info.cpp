@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The system information button: where the desktop's tool lies, read from the registry.
 #include "windows/frm_about.h"
 

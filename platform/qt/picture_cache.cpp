@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/picture_cache.h"
 
 #include "platform/gif_frame.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # A minute of real play under AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer: a one-minute game with typing, the help window opened and closed,
 # the about window opened and closed, the verdict, and the exit item. No sanitizer

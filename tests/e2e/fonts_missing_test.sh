@@ -1,34 +1,77 @@
 #!/usr/bin/env bash
-# Without the Song and brush-script faces the program falls back to what the system
-# has: it starts, shows its main window, the falling letters are drawn in their colours
-# and move, and the exit item ends it cleanly. Fontconfig is given a configuration
-# that knows only the DejaVu faces.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
+# The captions are Chinese and need a face with Chinese characters. With the Song face
+# installed they are drawn as characters, and the program says nothing about fonts.
+# With no Chinese face at all they can only be boxes: the program says once, on
+# standard error, which package brings the face, and still works: it shows its main
+# window, the falling letters are drawn in their colours and move, and the exit item
+# ends it cleanly. Fontconfig is given configurations of its own: the DejaVu faces with
+# and without the Song face.
 set -uo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x11_session.sh"
 source "$here/game_session.sh"
 command -v fc-list >/dev/null || e2e_skip "fc-list is not installed"
+command -v python3 >/dev/null || e2e_skip "python3 is not installed"
 dejavu=$(fc-list : file | sed -n 's|^\(.*/\)DejaVuSans\.ttf:.*|\1|p' | head -n1)
 [ -n "$dejavu" ] || e2e_skip "no DejaVu fonts to fall back on"
+song=$(fc-list 'AR PL UMing CN' file | sed -n 's|^\(.*/\)[^/]*:.*|\1|p' | head -n1)
+[ -n "$song" ] || e2e_skip "the Song face (fonts-arphic-uming) is not installed"
+package=fonts-arphic-uming
 
-cat >"$E2E_TMP/fonts.conf" <<CONF
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <dir>$dejavu</dir>
-  <cachedir>$E2E_TMP/fontconfig-cache</cachedir>
-</fontconfig>
-CONF
-export FONTCONFIG_FILE=$E2E_TMP/fonts.conf
+# Writes a fontconfig configuration with the font folders $2... to $1.
+font_config() {
+    local file=$1 dir
+    shift
+    {
+        echo '<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
+        for dir in "$@"; do echo "<dir>$dir</dir>"; done
+        echo "<cachedir>$E2E_TMP/fontconfig-cache</cachedir></fontconfig>"
+    } >"$file"
+}
+font_config "$E2E_TMP/with-song.conf" "$dejavu" "$song"
+font_config "$E2E_TMP/dejavu.conf" "$dejavu"
+
+# Prints "<cells> <shapes>" of the caption "设 置 时 间" above the minutes box in the
+# main window's side panel (Label7: 240, 2040 twips into Picture2, at 4920, 60).
+caption_cells() {
+    import -window root -crop "96x22+$(( GAME_X + 340 ))+$(( GAME_Y + GAME_MENU + 136 ))" "$E2E_TMP/$1.png"
+    convert "$E2E_TMP/$1.png" -compress none ppm:- | python3 "$here/glyph_cells.py"
+}
+
+# Counts the lines of the program's log ($1) that name the font package.
+font_notices() { grep -c -- "$package" "$1"; }
+
+e2e_start_x
+
+# The Song face beside DejaVu: characters, and no word about fonts.
+export FONTCONFIG_FILE=$E2E_TMP/with-song.conf
+game_launch "$program" "$E2E_TMP/song.log" || e2e_fail "no main window with the Song face: $(cat "$E2E_TMP/song.log")"
+game_title_moves 2 || e2e_fail "the title banner stands still"
+read -r cells shapes < <(caption_cells song)
+echo "with the Song face: $cells cells in the caption, $shapes shapes"
+[ "$cells" -ge 4 ] && [ "$shapes" -ge 4 ] || e2e_fail "the caption is not drawn as four different characters"
+[ "$(font_notices "$E2E_TMP/song.log")" = 0 ] || e2e_fail "a font notice with the Song face installed: $(cat "$E2E_TMP/song.log")"
+game_exit_via_menu || e2e_fail "the exit item did not end the program"
+
+# DejaVu alone: boxes, the notice, and a game that still plays.
+export FONTCONFIG_FILE=$E2E_TMP/dejavu.conf
 families=$(fc-list : family)
 echo "faces left: $(echo "$families" | sort -u | tr '\n' ';')"
 echo "$families" | grep -qiE 'UMing|Dancing|Kaushan|CJK|Hei|Kai' && e2e_fail "the private configuration still has the program's faces"
 
-e2e_start_x
 game_launch "$program" "$E2E_TMP/program.log" || e2e_fail "no main window: $(cat "$E2E_TMP/program.log")"
 game_title_moves 2 || e2e_fail "the title banner stands still"
 import -window "$GAME_MAIN" "$E2E_TMP/main-window.png"
+read -r cells shapes < <(caption_cells dejavu)
+echo "without a Chinese face: $cells cells in the caption, $shapes shapes"
+# Boxes, all alike: had the criterion above nothing to tell apart, this would not hold.
+[ "$cells" -ge 4 ] && [ "$shapes" = 1 ] || e2e_fail "the caption without a Chinese face is not four boxes"
+notices=$(font_notices "$E2E_TMP/program.log")
+[ "$notices" = 1 ] || e2e_fail "$notices notices naming $package on standard error: $(cat "$E2E_TMP/program.log")"
+echo "notice: $(grep -- "$package" "$E2E_TMP/program.log")"
 
 game_start "0.1"
 sleep 1.5

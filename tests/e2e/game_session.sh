@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # shellcheck shell=bash
 # Shared by the end-to-end tests that play a game from outside: start the program, wait
 # for its main window, start a game, type, wait for the verdict, leave through the menu.

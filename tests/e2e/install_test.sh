@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # `cmake --install` of the build the program comes from, into a folder of its own: the
 # program with its Sound folder beside it, the command in bin, a valid desktop entry,
-# valid AppStream data and the icons; then the installed program is started and shows
-# its main window.
+# valid AppStream data, the icons, the licence notice, the changelog and the manual
+# page; then the installed program is started and shows its main window.
 set -euo pipefail
 program=$(realpath "$1")
 build_dir=$(dirname "$program")
@@ -25,6 +27,12 @@ done
 [ "$(realpath "$root/bin/tappon")" = "$(realpath "$root/libexec/tappon/tappon")" ] || fail "bin/tappon leads to $(realpath "$root/bin/tappon")"
 [ "$(readlink "$root/bin/tappon")" = "../libexec/tappon/tappon" ] || fail "bin/tappon is not relative: $(readlink "$root/bin/tappon")"
 
+# What a packager looks for: the licence notice, the changelog and the manual page.
+for doc in share/doc/tappon/copyright share/doc/tappon/changelog.gz share/man/man6/tappon.6.gz; do
+    [ -f "$root/$doc" ] || fail "$doc is not installed"
+done
+gzip -t "$root/share/man/man6/tappon.6.gz" || fail "the manual page is not a valid gzip file"
+
 # Desktop integration.
 desktop="$root/share/applications/tappon.desktop"
 metainfo="$root/share/metainfo/com.example.tappon.metainfo.xml"
@@ -32,13 +40,15 @@ metainfo="$root/share/metainfo/com.example.tappon.metainfo.xml"
 grep -qx 'Exec=tappon' "$desktop" || fail "the desktop entry does not start tappon"
 grep -qx 'Icon=tappon' "$desktop" || fail "the desktop entry does not name the icon tappon"
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
+    # Valid, and without hints either (such as two main categories).
+    hints=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$hints" ] || fail "the desktop entry is not valid: $hints"
 else
     echo "desktop-file-validate is not installed: desktop entry not validated"
 fi
 [ -f "$metainfo" ] || fail "the AppStream metainfo is missing"
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$metainfo" || fail "the AppStream metainfo is not valid"
+    notes=$(appstreamcli validate --no-net --pedantic --no-color "$metainfo" 2>&1) \
+        && [ "$notes" = "✔ Validation was successful." ] || fail "the AppStream metainfo is not valid: $notes"
 else
     echo "appstreamcli is not installed: metainfo not validated"
 fi

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # A key flood: about 1000 keys a second for 30 s into a one-minute game. The program
 # stays responsive, its memory does not grow, and the game clock still ends the game
 # 60 s after its start (the verdict appears within 300 ms of it, timed from outside).

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The Windows-only sources must stay valid for a Windows compiler: they are compiled
 # nowhere else. Checks their syntax with mingw-w64 (package g++-mingw-w64-x86-64).
 # The program path that every script test receives is not needed here.

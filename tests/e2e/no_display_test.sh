@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Without a display the program says so in one line and ends with a non-zero status:
 # no display named at all, a display without a server behind it, and a Wayland socket
 # that does not exist. Never a crash, an abort or a core dump.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The number reader and the start of a game fuzzed for 30 s with libFuzzer over every
 # kind of text the three-character time box can hold (tests/fuzz/run_fuzzer.sh).
 # Its objects are kept beside the program, so later runs only rebuild what changed.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The real program under its own X server, played from outside: the splash window
 # first, the main window two seconds later with a title that types itself out, a short
 # game whose letters fall and whose verdict appears, and the exit item of the menu.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # shellcheck shell=bash
 # Shared by the tests that need a sound server: a private PulseAudio with a null sink,
 # in its own runtime folder and home so that it touches no one else's. Source it.

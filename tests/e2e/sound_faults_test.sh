@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The real program goes on when its sounds fail: no Sound folder, empty WAV files,
 # WAV files of random bytes, no audio server at all, and the audio server killed in
 # the middle of a game. In each case a short game is played to its verdict while the

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The sound player on a real PulseAudio server with a null sink, its output recorded:
 # each effect heard whole and in order, soon after it is asked for, a new effect cutting
 # off the one playing; bad files, no server, and the server dying mid-effect are silent,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The platform the program asks Qt for in a Wayland session. Its windows are placed by
 # absolute screen positions, which only X11 allows: with XWayland beside the compositor
 # (DISPLAY set too) it runs on X11; with no X server at all it still runs on Wayland;

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Shared by the end-to-end tests: an X server of their own and a few helpers to find
 # and read the program's windows from outside. Source it; it cleans up on exit.
 

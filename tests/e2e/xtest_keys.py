@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Sends random letter and digit keys to the focused X window through the XTest
 extension at a steady rate, and prints how many it sent and the rate it reached.
 Usage: xtest_keys.py <keys-per-second> <seconds> [seed]

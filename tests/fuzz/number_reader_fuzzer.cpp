@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // libFuzzer target: every text the three-character time box can hold, given to the
 // number reader and to the start of a game in a headless main window.
 #include "game/frmtype.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Builds the number reader's fuzz target with clang's libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer from the toolkit-free sources, and runs it for a bounded
 # time over inputs of up to three bytes, starting from the committed corpus.

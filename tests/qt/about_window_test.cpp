@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The about window as the player meets it: opened from the main window's menu through
 // the application and the Qt window host, with fake services and a virtual clock.
 #include "game/frmtype.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // What a screen reader learns about the main window and its companions: names, the
 // control names as descriptions, check marks and the alert role of message boxes.
 // (Announcements of changed captions need a live accessibility bridge, which the

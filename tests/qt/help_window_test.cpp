@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The real help window on the Qt binding: opened from the main window's menu, closed
 // by Esc or a click on its instruction. Time is the virtual clock's, advanced by hand.
 #include "game/frmtype.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The main window as the player meets it: built through the application and the Qt
 // window host, with fake services and a virtual clock, shown on an offscreen screen.
 #include "game/frmtype.h"

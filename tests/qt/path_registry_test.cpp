@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The registry of desktops without one: it answers the system information tool's
 // lookup with a tool found on the search path, and nothing else.
 #include "game/frmtype.h"

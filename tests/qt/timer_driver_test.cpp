@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The Qt timer driver against the real steady clock: ticks land on their grid, never
 // early, and go on while another tick's handler waits in a nested event loop.
 #include "platform/qt/qt_timer_driver.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Plays sound files through sound_probe while recording the audio server's output, then
 checks what was heard: every effect whole, in order, started soon after it was asked for,
 and a second effect cutting off the first.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Plays sound files through the sound player on a timetable and reports when each play was
 // asked for, so that a recording of the audio server's output can be checked against it.
 //

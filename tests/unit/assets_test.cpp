@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The pictures, icons, cursor and sounds in assets/ have the formats and pixel sizes the
 // windows are laid out for: baseline JPEGs, one-frame GIFs, 16-colour icons, a
 // two-colour cursor with its hot spot at the fingertip, and short 16-bit mono sounds.

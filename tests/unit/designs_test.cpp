@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Every window design is well formed: unique names, real containers, a sane focus
 // order, and pictures that exist among the program's resources.
 #include "designs/designs.h"

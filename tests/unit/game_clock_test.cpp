@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The game clock, the verdict at the end of the time and the best score.
 #include "tests/support/game_fixture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Pause, resume, stop, the menus, and which controls are usable in each state.
 #include "tests/support/game_fixture.h"
 

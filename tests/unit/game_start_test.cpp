@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Loading the main window, respawning letters, starting a game and the falling letters.
 #include "designs/designs.h"
 #include "tests/support/game_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The time box holds at most three characters, so every text the player can give the
 // number reader is enumerable: these tests walk all of them.
 #include "platform/number_text.h"

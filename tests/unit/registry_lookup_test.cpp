@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "game/frmtype.h"
 #include "platform/application.h"
 #include "tests/support/harness.h"

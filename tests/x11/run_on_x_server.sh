@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Runs a Qt test program through the toolkit's X11 backend, on an X server of its own.
 set -euo pipefail
 test_program=$(realpath "$1")

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The window title written straight to the X server: both title properties hold it, the
 // program is not told of its own writes, and it still hears of everyone else's.
 #include "platform/qt/x11_window_title.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Shared by the AT-SPI tests: runs a Python test against the program in a D-Bus session
 # of its own (the accessibility bus comes with it) on the test's X server. Source it
 # after x11_session.sh.

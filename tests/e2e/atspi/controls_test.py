@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Start, pause, resume and stop with the buttons and the menu, checked against the
 table of usable controls; the level items and the sound switch."""
 import time

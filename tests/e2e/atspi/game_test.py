@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Two games of 0.1 minutes, read through accessibility and typed from outside: one
 without a hit ends with "Harder！" and stops; one with hits ends with "Very good！" and
 the hits become the best score."""

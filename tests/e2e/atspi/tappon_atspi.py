@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """Drives the real program from outside: xdotool for keys and clicks, AT-SPI for reading.
 
 Run inside the program's own D-Bus session (dbus-run-session) on the test's X server.

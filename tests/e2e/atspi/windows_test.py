@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """The splash and the main window, the help window (F1: slides in, Esc: slides out and
 goes) and the about window (Esc closes it), seen through accessibility and the X server."""
 import time
