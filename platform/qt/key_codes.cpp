@@ -171,7 +171,10 @@ std::int16_t classicKeyCode(const QKeyEvent& event, NativeKeys native)
 {
     if (native == NativeKeys::Windows && event.nativeVirtualKey() > 0 && event.nativeVirtualKey() < 255)
         return static_cast<std::int16_t>(event.nativeVirtualKey());
-    if (native == NativeKeys::Xkb)
+    // A Latin letter is the letter its layout types (the A of a French keyboard is 65);
+    // every other key of the main block goes by its place.
+    const bool latinLetter = event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z;
+    if (native == NativeKeys::Xkb && !latinLetter)
         if (const std::int16_t code = lookUp(kByPlace, static_cast<int>(event.nativeScanCode())))
             return code;
     return fromToolkitKey(event.key(), event.modifiers());

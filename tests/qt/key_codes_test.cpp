@@ -1,6 +1,6 @@
 // Every key of the keyboard reaches a key-down handler with its classic key code, taken
 // from the key itself: the main block by its place on a US keyboard whatever the
-// layout, the other keys by what they are.
+// layout (Latin letters by the letter the layout types), the other keys by what they are.
 #include "platform/qt/key_codes.h"
 
 #include <QKeyEvent>
@@ -74,7 +74,8 @@ private slots:
         placed("ISO key left of Z", 94, Qt::Key_Less, 226);
         placed("German ß on the minus key", 20, Qt::Key_ssharp, 189);
         placed("German dead circumflex on the backquote key", 49, Qt::Key_Dead_Circumflex, 192);
-        placed("German Z on the Y key", 29, Qt::Key_Z, 89);
+        placed("German Z on the Y key", 29, Qt::Key_Z, 90);
+        placed("French A on the Q key", 24, Qt::Key_A, 65);
         placed("French & on the 1 key", 10, Qt::Key_Ampersand, 49);
         placed("Russian letter on the A key", 38, Qt::Key_unknown, 65);
         QTest::newRow("X11 keypad keeps its code") << NativeKeys::Xkb << 79u << int(Qt::Key_7)
