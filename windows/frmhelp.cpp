@@ -9,7 +9,6 @@ namespace tappon {
 
 namespace {
 
-inline constexpr std::int16_t kKeyEscape = 27;
 // How far the panel moves on every tick, in or out.
 inline constexpr Twips kSlideStep = 1500;
 // The slide-in ends once the panel's top edge is this close above the main window's.
