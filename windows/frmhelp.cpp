@@ -1,7 +1,6 @@
 #include "windows/frmhelp.h"
 
 #include "designs/designs.h"
-#include "game/frmtype.h"
 #include "platform/application.h"
 #include "sound/effects.h"
 
@@ -16,7 +15,7 @@ inline constexpr Twips kArrivalDistance = 50;
 
 }  // namespace
 
-Frmhelp::Frmhelp(Application& app, frmtype& main)
+Frmhelp::Frmhelp(Application& app, const Form& main, const MenuItem& soundSwitch)
     : Window(app, designs::helpWindow()),
       Image1(form().get<Image>("Image1")),
       Label2(form().array<Label>("Label2")),
@@ -24,7 +23,8 @@ Frmhelp::Frmhelp(Application& app, frmtype& main)
       Line1(form().array<Line>("Line1")),
       Timer1(form().get<Timer>("Timer1")),
       Timer2(form().get<Timer>("Timer2")),
-      frmtype_(main)
+      main_(main),
+      soundSwitch_(soundSwitch)
 {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
@@ -38,8 +38,7 @@ Frmhelp::Frmhelp(Application& app, frmtype& main)
 // Starts entirely above the screen, horizontally centred on the main window.
 void Frmhelp::Form_Load()
 {
-    const Form& main = frmtype_.form();
-    form().setLeft((main.width() - form().width()) / 2 + main.left());
+    form().setLeft((main_.width() - form().width()) / 2 + main_.left());
     form().setTop(-form().height());
     Timer1.setEnabled(true);
 }
@@ -47,9 +46,8 @@ void Frmhelp::Form_Load()
 void Frmhelp::Timer1_Timer()
 {
     form().setTop(form().top() + kSlideStep);
-    const Form& main = frmtype_.form();
-    if (main.top() - form().top() <= kArrivalDistance) {
-        form().setTop((main.height() - form().height()) / 2 + main.top());
+    if (main_.top() - form().top() <= kArrivalDistance) {
+        form().setTop((main_.height() - form().height()) / 2 + main_.top());
         playEffectIfOn(kSoundDu);
         Timer1.setEnabled(false);
     }
@@ -95,7 +93,7 @@ void Frmhelp::startSlideOut()
 
 void Frmhelp::playEffectIfOn(std::string_view effect)
 {
-    if (frmtype_.sound.checked())
+    if (soundSwitch_.checked())
         playEffect(app().services(), effect);
 }
 

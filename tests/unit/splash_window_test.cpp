@@ -1,10 +1,10 @@
 #include "designs/designs.h"
 #include "game/frmtype.h"
+#include "game/startup.h"
 #include "platform/application.h"
 #include "sound/effects.h"
 #include "tests/support/harness.h"
 #include "windows/frm_splash.h"
-#include "windows/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ protected:
     bool splashLoaded() const { return h.app.find<frmSplash>() != nullptr; }
 
     Harness h;
-    frmSplash& splash = h.app.load<frmSplash>();
+    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow);
 };
 
 TEST_F(SplashWindowTest, EachTileAppearsAtItsTickWithAShotAndNotBefore)
@@ -174,7 +174,7 @@ TEST_F(SplashWindowTest, ABarAsWideAsTheWindowIsNeitherWidenedNorRecoloured)
     // the window (4710), or wider, draws no colour and keeps its width.
     for (const float extra : {0.0f, 1545.0f}) {
         Harness fresh;
-        frmSplash& bar = fresh.app.load<frmSplash>();
+        frmSplash& bar = fresh.app.load<frmSplash>(loadMainWindow);
         fresh.advanceMs(50 * 10);
         const float width = bar.form().width() + extra;
         bar.Shape2.setWidth(width);
@@ -240,7 +240,7 @@ TEST(SplashOrderTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGo
                       parts.launcher, parts.files};
     Application app{services, parts.clock, parts.host};
     sound.app = &app;
-    app.load<frmSplash>();
+    app.load<frmSplash>(loadMainWindow);
     parts.clock.advance(app.scheduler(), std::chrono::milliseconds(2000));
 
     ASSERT_EQ(sound.moments.size(), 4u);
@@ -293,7 +293,7 @@ TEST(NarrowSplashWindowTest, SeesNoGrowthUntilTheCollapseThenGrowsOnceFromZero)
 {
     // The width test reads the bar's width before the growth: 255 is not less than 200.
     Harness h;
-    frmSplash& splash = h.app.load<frmSplash>(narrowSplash());
+    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow, narrowSplash());
     h.advanceMs(50 * 14);
     EXPECT_EQ(splash.splashTicks, 14);
     EXPECT_FALSE(splash.Shape2.visible());
