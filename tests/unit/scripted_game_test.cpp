@@ -11,6 +11,7 @@
 #include "tests/support/game_fixture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
