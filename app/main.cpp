@@ -16,8 +16,8 @@
 #include "platform/qt/trace.h"
 #include "platform/services.h"
 #include "platform/steady_clock.h"
+#include "game/startup.h"
 #include "platform/system_random.h"
-#include "windows/startup.h"
 #ifdef _WIN32
 #include "platform/win/windows_registry.h"
 #endif

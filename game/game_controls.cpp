@@ -162,13 +162,13 @@ void frmtype::Text1_Click()
 
 void frmtype::care_Click()
 {
-    Frmhelp& help = app().load<Frmhelp>(*this);
+    Frmhelp& help = app().load<Frmhelp>(form(), sound);
     app().show(help, ShowMode::Modal, this);
 }
 
 void frmtype::guanyu_Click()
 {
-    frmAbout& about = app().load<frmAbout>(*this);
+    frmAbout& about = app().load<frmAbout>(form());
     app().show(about, ShowMode::Modal, this);
 }
 

@@ -44,11 +44,6 @@ void Application::unload(Window& window)
         collectUnloaded();
 }
 
-bool Application::isLoaded(const Window& window) const
-{
-    return std::any_of(windows_.begin(), windows_.end(), [&](const auto& w) { return w.get() == &window; });
-}
-
 Window* Application::windowOf(const Form& form) const
 {
     for (const auto& window : windows_)
@@ -94,7 +89,7 @@ void Application::invoke(const std::function<void()>& handler)
     } catch (const RuntimeError& error) {
         reportFatal(error.code(), error.what());
     } catch (const std::exception& error) {
-        reportFatal(51, std::string("Internal error: ") + error.what());
+        reportFatal(kErrorInternal, std::string("Internal error: ") + error.what());
     }
     --depth_;
     if (depth_ == 0)

@@ -54,7 +54,6 @@ public:
     // Unloads a window: its timers stop at once; the object goes away once no handler
     // is running any more (it may be unloading itself from its own handler).
     void unload(Window& window);
-    bool isLoaded(const Window& window) const;
 
     // Ends the program: every window closes, the event loop ends with this status.
     void end(int exitCode = 0);

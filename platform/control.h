@@ -34,6 +34,11 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+// Keys that the form and the handlers compare with: the same number as character code
+// and as key code.
+inline constexpr std::int16_t kKeyEnter = 13;
+inline constexpr std::int16_t kKeyEscape = 27;
+
 // The common part of every control: identity, container, geometry in twips, visibility,
 // enabled state, its place in the focus order and its event handlers. Setters notify
 // the observer (the toolkit view) of what changed.

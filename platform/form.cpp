@@ -11,6 +11,7 @@
 #include "platform/menu_item.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
+#include "platform/tab_order.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
 
@@ -20,9 +21,6 @@
 namespace tappon {
 
 namespace {
-
-inline constexpr std::int16_t kKeyEnter = 13;
-inline constexpr std::int16_t kKeyEscape = 27;
 
 std::unique_ptr<Control> createControl(Form& form, const ControlDesign& d, Scheduler& scheduler)
 {
@@ -219,8 +217,7 @@ std::vector<Control*> Form::focusOrder() const
     for (const auto& control : controls_)
         if (control->canTakeFocus())
             order.push_back(control.get());
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    sortInTabOrder(order);
     return order;
 }
 
@@ -258,7 +255,7 @@ void Form::controlAvailabilityChanged(Control& control)
     for (const auto& c : controls_)
         if (c->tabIndex() >= 0)
             all.push_back(c.get());
-    std::stable_sort(all.begin(), all.end(), [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    sortInTabOrder(all);
     const auto current = std::find(all.begin(), all.end(), focused_);
     Control* next = nullptr;
     if (current != all.end()) {

@@ -26,6 +26,7 @@ inline constexpr int kErrorInvalidArgument = 5;
 inline constexpr int kErrorOverflow = 6;
 inline constexpr int kErrorSubscriptOutOfRange = 9;
 inline constexpr int kErrorTypeMismatch = 13;
+inline constexpr int kErrorInternal = 51;
 
 [[noreturn]] void throwOverflow();
 

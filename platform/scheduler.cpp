@@ -42,12 +42,6 @@ void Scheduler::stop(TimerId id)
     notifyChange();
 }
 
-bool Scheduler::isRunning(TimerId id) const
-{
-    const auto it = entries_.find(id);
-    return it != entries_.end() && it->second.started;
-}
-
 std::optional<Duration> Scheduler::nextDeadline() const
 {
     std::optional<Duration> earliest;

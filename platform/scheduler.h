@@ -37,7 +37,6 @@ public:
     // (Re)starts the interval from now. An interval of 0 never ticks.
     void start(TimerId id, std::chrono::milliseconds interval);
     void stop(TimerId id);
-    bool isRunning(TimerId id) const;
 
     // Earliest deadline among started timers whose tick is not in progress.
     std::optional<Duration> nextDeadline() const;

@@ -3,7 +3,6 @@
 #include "windows/frm_about.h"
 
 #include "designs/designs.h"
-#include "game/frmtype.h"
 #include "platform/application.h"
 #include "platform/checked_int.h"
 #include "platform/number_text.h"
@@ -17,7 +16,7 @@ inline constexpr int kFrameCount = 12;
 
 }  // namespace
 
-frmAbout::frmAbout(Application& app, frmtype& main)
+frmAbout::frmAbout(Application& app, const Form& main)
     : Window(app, designs::aboutWindow()),
       Label1(form().get<Label>("Label1")),
       Label2(form().get<Label>("Label2")),
@@ -26,7 +25,7 @@ frmAbout::frmAbout(Application& app, frmtype& main)
       cmdOk(form().get<Button>("cmdOk")),
       cmdSysInfo(form().get<Button>("cmdSysInfo")),
       Timer2(form().get<Timer>("Timer2")),
-      frmtype_(main)
+      main_(main)
 {
     Timer2.onTimer = [this] { Timer2_Timer(); };
     cmdOk.onClick = [this] { cmdOk_Click(); };
@@ -37,7 +36,7 @@ frmAbout::frmAbout(Application& app, frmtype& main)
 
 void frmAbout::Form_Load()
 {
-    form().setIcon(frmtype_.form().icon());
+    form().setIcon(main_.icon());
     Label2.setMouseIcon(Label1.mouseIcon());
     imgLogo.setPicture(Image1[0].picture());
     Image1[9].setPicture(Image1[3].picture());

@@ -14,14 +14,12 @@
 
 namespace tappon {
 
-class frmtype;
-
 // The about window: the banner with the name, the version and an animated logo, the
 // maker's mailbox and web site as links, and a button that starts the desktop's system
 // information tool. It borrows the main window's icon and changes nothing there.
 class frmAbout : public Window {
 public:
-    frmAbout(Application& app, frmtype& main);
+    frmAbout(Application& app, const Form& main);
 
     void Form_Load() override;
     void Timer2_Timer();  // the next logo frame
@@ -47,7 +45,7 @@ public:
     Timer& Timer2;
 
 private:
-    frmtype& frmtype_;
+    const Form& main_;
 };
 
 }  // namespace tappon

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "windows/frm_splash.h"
 
-#include "game/frmtype.h"
 #include "platform/application.h"
 #include "platform/checked_int.h"
 #include "sound/effects.h"
@@ -23,11 +22,12 @@ std::uint8_t colorComponent(float r)
 
 }  // namespace
 
-frmSplash::frmSplash(Application& app, const FormDesign& design)
+frmSplash::frmSplash(Application& app, MainWindowLoader loadMainWindow, const FormDesign& design)
     : Window(app, design),
       Timer2(form().get<Timer>("Timer2")),
       Image1(form().array<Image>("Image1")),
-      Shape2(form().get<Shape>("Shape2"))
+      Shape2(form().get<Shape>("Shape2")),
+      loadMainWindow_(std::move(loadMainWindow))
 {
     Timer2.onTimer = [this] { Timer2_Timer(); };
 }
@@ -65,7 +65,7 @@ void frmSplash::Timer2_Timer()
     }
 
     if (splashTicks == 40) {
-        frmtype& main = app().load<frmtype>();
+        Window& main = loadMainWindow_(app());
         app().show(main, ShowMode::Modeless);
         playEffect(app().services(), kSoundDing);
         // Unloading ends this window; nothing of it may be touched after this line.

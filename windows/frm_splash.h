@@ -10,15 +10,19 @@
 #include "platform/window.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace tappon {
 
 // The start-up window: three name tiles appear one after the other with a shot, a
 // coloured bar grows across the window, collapses and grows again; at the 40th tick
-// the window opens the main window and goes away.
+// the window opens the main window and goes away. It is told how to create the main
+// window (which it then shows), so that it needs to know nothing of it.
 class frmSplash : public Window {
 public:
-    explicit frmSplash(Application& app, const FormDesign& design = designs::splashWindow());
+    using MainWindowLoader = std::function<Window&(Application&)>;
+
+    frmSplash(Application& app, MainWindowLoader loadMainWindow, const FormDesign& design = designs::splashWindow());
 
     void Timer2_Timer();
 
@@ -30,6 +34,8 @@ public:
 
 private:
     Color randomBarColor();
+
+    MainWindowLoader loadMainWindow_;
 };
 
 }  // namespace tappon

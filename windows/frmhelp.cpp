@@ -3,7 +3,6 @@
 #include "windows/frmhelp.h"
 
 #include "designs/designs.h"
-#include "game/frmtype.h"
 #include "platform/application.h"
 #include "sound/effects.h"
 
@@ -11,7 +10,6 @@ namespace tappon {
 
 namespace {
 
-inline constexpr std::int16_t kKeyEscape = 27;
 // How far the panel moves on every tick, in or out.
 inline constexpr Twips kSlideStep = 1500;
 // The slide-in ends once the panel's top edge is this close above the main window's.
@@ -19,7 +17,7 @@ inline constexpr Twips kArrivalDistance = 50;
 
 }  // namespace
 
-Frmhelp::Frmhelp(Application& app, frmtype& main)
+Frmhelp::Frmhelp(Application& app, const Form& main, const MenuItem& soundSwitch)
     : Window(app, designs::helpWindow()),
       Image1(form().get<Image>("Image1")),
       Label2(form().array<Label>("Label2")),
@@ -27,7 +25,8 @@ Frmhelp::Frmhelp(Application& app, frmtype& main)
       Line1(form().array<Line>("Line1")),
       Timer1(form().get<Timer>("Timer1")),
       Timer2(form().get<Timer>("Timer2")),
-      frmtype_(main)
+      main_(main),
+      soundSwitch_(soundSwitch)
 {
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
@@ -41,8 +40,7 @@ Frmhelp::Frmhelp(Application& app, frmtype& main)
 // Starts entirely above the screen, horizontally centred on the main window.
 void Frmhelp::Form_Load()
 {
-    const Form& main = frmtype_.form();
-    form().setLeft((main.width() - form().width()) / 2 + main.left());
+    form().setLeft((main_.width() - form().width()) / 2 + main_.left());
     form().setTop(-form().height());
     Timer1.setEnabled(true);
 }
@@ -50,9 +48,8 @@ void Frmhelp::Form_Load()
 void Frmhelp::Timer1_Timer()
 {
     form().setTop(form().top() + kSlideStep);
-    const Form& main = frmtype_.form();
-    if (main.top() - form().top() <= kArrivalDistance) {
-        form().setTop((main.height() - form().height()) / 2 + main.top());
+    if (main_.top() - form().top() <= kArrivalDistance) {
+        form().setTop((main_.height() - form().height()) / 2 + main_.top());
         playEffectIfOn(kSoundDu);
         Timer1.setEnabled(false);
     }
@@ -98,7 +95,7 @@ void Frmhelp::startSlideOut()
 
 void Frmhelp::playEffectIfOn(std::string_view effect)
 {
-    if (frmtype_.sound.checked())
+    if (soundSwitch_.checked())
         playEffect(app().services(), effect);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/line.h"
+#include "platform/menu_item.h"
 #include "platform/timer.h"
 #include "platform/window.h"
 
@@ -14,14 +15,12 @@
 
 namespace tappon {
 
-class frmtype;
-
 // The help window: a black panel with a few lines of advice that drops down from above
 // the screen onto the main window, and slides back up and away on Esc or a click.
 // It reads the main window's place, size and sound switch, and changes nothing there.
 class Frmhelp : public Window {
 public:
-    Frmhelp(Application& app, frmtype& main);
+    Frmhelp(Application& app, const Form& main, const MenuItem& soundSwitch);
 
     void Form_Load() override;
     void Timer1_Timer();  // slide-in
@@ -42,7 +41,8 @@ private:
     void startSlideOut();
     void playEffectIfOn(std::string_view effect);
 
-    frmtype& frmtype_;
+    const Form& main_;
+    const MenuItem& soundSwitch_;
 };
 
 }  // namespace tappon

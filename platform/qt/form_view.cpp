@@ -27,6 +27,7 @@
 #include "platform/qt/trace.h"
 #include "platform/qt/x11_window_title.h"
 #include "platform/shape.h"
+#include "platform/tab_order.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 
@@ -211,9 +212,7 @@ void FormView::applyTabOrder()
     for (ControlView* view : views_)
         if (view->control().tabIndex() >= 0 && view->widget()->focusPolicy() != Qt::NoFocus)
             order.push_back(view);
-    std::stable_sort(order.begin(), order.end(), [](const ControlView* a, const ControlView* b) {
-        return a->control().tabIndex() < b->control().tabIndex();
-    });
+    sortInTabOrder(order, &ControlView::control);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
 }

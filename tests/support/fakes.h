@@ -48,8 +48,15 @@ public:
 
 class FakeSoundPlayer : public SoundPlayer {
 public:
-    void play(const std::string& path) override { played.push_back(path); }
+    void play(const std::string& path) override
+    {
+        played.push_back(path);
+        if (onPlay)
+            onPlay(path);
+    }
     std::vector<std::string> played;
+    // Told of every effect as it starts, e.g. to note what the window showed then.
+    std::function<void(const std::string&)> onPlay;
 };
 
 // A generator with a fixed seed; values queued by a test come out first.

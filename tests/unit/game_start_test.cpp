@@ -129,21 +129,6 @@ TEST_F(GameTest, StartWithTheDefaultTimeRunsASixtySecondGame)
     EXPECT_EQ(h.sound.played[0], "/opt/tappon/Sound/du.WAV");
 }
 
-TEST_F(GameTest, StartRespawnsFourLettersInTheirCrossedOrderButNotTheFirst)
-{
-    // Characters a, b, c, d go to Label1(1), Label1(2), Label1(4), Label1(3) in turn.
-    h.random.queue({0.0f, 0.5f, 0.1f, 1.5f / 26, 0.5f, 0.2f, 2.5f / 26, 0.5f, 0.3f, 3.5f / 26, 0.5f, 0.4f});
-    click(game.Command1);
-    EXPECT_EQ(game.Label1[0].caption(), "0");
-    EXPECT_EQ(game.Label1[0].top(), -600);
-    EXPECT_EQ(game.Label1[0].left(), 480);
-    EXPECT_EQ(game.Label1[1].caption(), "a");
-    EXPECT_EQ(game.Label1[2].caption(), "b");
-    EXPECT_EQ(game.Label1[4].caption(), "c");
-    EXPECT_EQ(game.Label1[3].caption(), "d");
-    EXPECT_EQ(h.random.draws, 12);
-}
-
 TEST_F(GameTest, EnterStartsAGameThroughTheDefaultButton)
 {
     form().keyPress(13);

@@ -178,6 +178,7 @@ TEST_F(HelpWindowTest, EscSlidesThePanelUpAndUnloadsItOnceEntirelyAboveTheScreen
     EXPECT_EQ(window.form().top(), kCentredTop - 5 * 1500);  // -4110: not yet entirely above
     h.advanceMs(50);
     EXPECT_EQ(help(), nullptr);
+    ASSERT_FALSE(h.host.detached.empty());
     EXPECT_EQ(h.host.detached.back(), "Frmhelp");
 }
 

@@ -15,24 +15,55 @@ namespace {
 using namespace std::chrono_literals;
 using testing::VirtualClock;
 
+long long msOf(const Clock& clock)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(clock.now()).count();
+}
+
 class SchedulerTest : public ::testing::Test {
 protected:
-    long long nowMs() const { return std::chrono::duration_cast<std::chrono::milliseconds>(clock.now()).count(); }
+    long long nowMs() const { return msOf(clock); }
     void advance(Duration d) { clock.advance(scheduler, d); }
 
     VirtualClock clock;
     Scheduler scheduler{clock};
 };
 
-TEST_F(SchedulerTest, TicksStayOnTheirGridForAMinute)
+TEST(SchedulerGridTest, LateDispatchKeepsTheGridAndAStallTicksOnceAndRephases)
 {
-    std::vector<long long> ticks;
-    const auto id = scheduler.add([&] { ticks.push_back(nowMs()); });
-    scheduler.start(id, 1000ms);
-    advance(60s);
-    ASSERT_EQ(ticks.size(), 60u);
-    for (std::size_t i = 0; i < ticks.size(); ++i)
-        EXPECT_EQ(ticks[i], 1000 * static_cast<long long>(i + 1));
+    // A 50 ms timer whose driver comes late. Deadlines stay on their grid (the previous
+    // deadline plus the interval, never now plus the interval); a wake an interval or
+    // more late ticks once and the timer re-phases from that moment, with no burst of
+    // catch-up ticks; and no deadline is ever ticked twice, even by a second wake.
+    struct Case {
+        const char* what;
+        int firstWakeLate;  // ms after the first deadline
+        int laterWakesLate;  // ms after every later deadline
+        std::vector<long long> ticks;  // in the first 400 ms
+    };
+    const Case cases[] = {
+        {"on time", 0, 0, {50, 100, 150, 200, 250, 300, 350, 400}},
+        {"a fraction late once", 10, 0, {60, 100, 150, 200, 250, 300, 350, 400}},
+        {"a fraction late every time", 10, 10, {60, 110, 160, 210, 260, 310, 360}},
+        {"just under an interval late once", 49, 0, {99, 100, 150, 200, 250, 300, 350, 400}},
+        {"exactly an interval late once", 50, 0, {100, 150, 200, 250, 300, 350, 400}},
+        {"just over an interval late once", 51, 0, {101, 151, 201, 251, 301, 351}},
+        {"several intervals late once", 175, 0, {225, 275, 325, 375}},
+        {"an interval late every time", 50, 50, {100, 200, 300, 400}},
+    };
+    for (const Case& c : cases) {
+        VirtualClock late;
+        Scheduler driven(late);
+        std::vector<long long> ticks;
+        const auto id = driven.add([&] { ticks.push_back(msOf(late)); });
+        driven.start(id, 50ms);
+        late.jump(50ms + std::chrono::milliseconds(c.firstWakeLate));
+        driven.runDue();
+        driven.runDue();  // a second wake at the same moment finds nothing due
+        late.setLateness(std::chrono::milliseconds(c.laterWakesLate));
+        late.advance(driven, 400ms - late.now());
+        EXPECT_EQ(ticks, c.ticks) << c.what;
+    }
 }
 
 TEST_F(SchedulerTest, TiesAreBrokenByTheOrderTimersWereAdded)
@@ -105,18 +136,6 @@ TEST_F(SchedulerTest, OtherTimersTickWhileAHandlerWaitsInAModalBox)
     EXPECT_EQ(fast.back(), 6000);
     advance(1000ms);
     EXPECT_EQ(slow, (std::vector<long long>{1000, 6000, 7000}));
-}
-
-TEST_F(SchedulerTest, AfterAStallATimerTicksOnceAndRephases)
-{
-    std::vector<long long> ticks;
-    const auto id = scheduler.add([&] { ticks.push_back(nowMs()); });
-    scheduler.start(id, 50ms);
-    // The driver wakes late: 175 ms have passed without any dispatch.
-    clock.jump(175ms);
-    scheduler.runDue();
-    advance(100ms);
-    EXPECT_EQ(ticks, (std::vector<long long>{175, 225, 275}));
 }
 
 TEST_F(SchedulerTest, ATickMayRemoveAnotherTimer)

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "designs/designs.h"
 #include "game/frmtype.h"
+#include "game/startup.h"
 #include "platform/application.h"
 #include "sound/effects.h"
 #include "tests/support/harness.h"
 #include "windows/frm_splash.h"
-#include "windows/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ protected:
     bool splashLoaded() const { return h.app.find<frmSplash>() != nullptr; }
 
     Harness h;
-    frmSplash& splash = h.app.load<frmSplash>();
+    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow);
 };
 
 TEST_F(SplashWindowTest, EachTileAppearsAtItsTickWithAShotAndNotBefore)
@@ -172,14 +172,22 @@ TEST_F(SplashWindowTest, ColourComponentsRoundHalvesToEvenAndShow256As255)
 
 TEST_F(SplashWindowTest, ABarAsWideAsTheWindowIsNeitherWidenedNorRecoloured)
 {
-    // From tick 12 the bar (6255) is wider than the window (4710): no draws, no change.
-    runToTick(11);
-    const Color colour = splash.Shape2.borderColor();
-    h.random.queue({0.25f, 0.5f, 0.75f});
-    runToTick(13);
-    EXPECT_EQ(splash.Shape2.borderColor(), colour);
-    EXPECT_EQ(splash.Shape2.width(), 6255.0f);
-    EXPECT_EQ(h.random.draws, 9);
+    // The bar grows only while it is narrower than the window: a bar exactly as wide as
+    // the window (4710), or wider, draws no colour and keeps its width.
+    for (const float extra : {0.0f, 1545.0f}) {
+        Harness fresh;
+        frmSplash& bar = fresh.app.load<frmSplash>(loadMainWindow);
+        fresh.advanceMs(50 * 10);
+        const float width = bar.form().width() + extra;
+        bar.Shape2.setWidth(width);
+        const Color colour = bar.Shape2.borderColor();
+        const int draws = fresh.random.draws;
+        fresh.random.queue({0.25f, 0.5f, 0.75f});
+        fresh.advanceMs(50 * 3);
+        EXPECT_EQ(bar.Shape2.width(), width) << "window width + " << extra;
+        EXPECT_EQ(bar.Shape2.borderColor(), colour) << "window width + " << extra;
+        EXPECT_EQ(fresh.random.draws, draws) << "window width + " << extra;
+    }
 }
 
 TEST_F(SplashWindowTest, TheMainWindowOpensAtTickFortyAndNotAtTickThirtyNine)
@@ -201,6 +209,7 @@ TEST_F(SplashWindowTest, AtTickFortyTheMainWindowIsShownModelessTheChimePlaysAnd
     ASSERT_EQ(h.host.shows.size(), showsBefore + 1);
     EXPECT_EQ(h.host.shows.back().form, "frmtype");
     EXPECT_EQ(h.host.shows.back().mode, ShowMode::Modeless);
+    ASSERT_FALSE(played().empty());
     EXPECT_EQ(played().back(), effect(kSoundDing));
     EXPECT_FALSE(splashLoaded());
     ASSERT_EQ(h.app.windows().size(), 1u);
@@ -233,7 +242,7 @@ TEST(SplashOrderTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGo
                       parts.launcher, parts.files};
     Application app{services, parts.clock, parts.host};
     sound.app = &app;
-    app.load<frmSplash>();
+    app.load<frmSplash>(loadMainWindow);
     parts.clock.advance(app.scheduler(), std::chrono::milliseconds(2000));
 
     ASSERT_EQ(sound.moments.size(), 4u);
@@ -286,7 +295,7 @@ TEST(NarrowSplashWindowTest, SeesNoGrowthUntilTheCollapseThenGrowsOnceFromZero)
 {
     // The width test reads the bar's width before the growth: 255 is not less than 200.
     Harness h;
-    frmSplash& splash = h.app.load<frmSplash>(narrowSplash());
+    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow, narrowSplash());
     h.advanceMs(50 * 14);
     EXPECT_EQ(splash.splashTicks, 14);
     EXPECT_FALSE(splash.Shape2.visible());
