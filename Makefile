@@ -12,7 +12,8 @@ RUN_PACKAGES   := qt6-translations-l10n \
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
                   appstream desktop-file-utils weston qt6-wayland \
-                  python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core
+                  python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
+                  openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze
 
 .PHONY: run test build deps test-deps clean
 

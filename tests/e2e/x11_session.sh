@@ -53,6 +53,14 @@ e2e_wait_window() {
     return 1
 }
 
+# Sets X, Y, WIDTH and HEIGHT to the client area of window $1 on the screen. (xdotool's
+# getwindowgeometry counts a window manager's frame twice in the position.)
+e2e_geometry() {
+    eval "$(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/ { print "X=" $2 } /Absolute upper-left Y/ { print "Y=" $2 }
+        /Width/ { print "WIDTH=" $2 } /Height/ { print "HEIGHT=" $2 }' | tr -d ' ')"
+}
+
 # The window's title as the X server holds it (_NET_WM_NAME, else WM_NAME).
 e2e_title() {
     local value

@@ -53,11 +53,6 @@ def check_focus_back(x, main, after):
         fault(str(error))
 
 
-def geometry(wid):
-    values = dict(line.split("=", 1) for line in t.xdotool("getwindowgeometry", "--shell", wid).split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
 def other_window(p, main):
     """The program's one mapped X window besides the main window."""
     for wid in t.xdotool("search", "--onlyvisible", "--pid", str(p.process.pid)).split():
@@ -100,7 +95,7 @@ def test(p):
     tops = []
 
     def settled():
-        tops.append(geometry(wid)[1])
+        tops.append(x.client_box(wid)[1])
         return len(tops) >= 6 and len(set(tops[-6:])) == 1
 
     wait_until(settled, 5, "the help window to come to rest")
