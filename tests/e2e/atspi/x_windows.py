@@ -69,6 +69,14 @@ class XWindows:
             return None
         return {self.display.get_atom_name(atom).removeprefix("_NET_WM_ACTION_") for atom in value.value}
 
+    def window_manager(self):
+        """The window manager's name, or None without one."""
+        check = self.root.get_full_property(self._atom("_NET_SUPPORTING_WM_CHECK"), Xatom.WINDOW)
+        if not check:
+            return None
+        name = self._window(check.value[0]).get_full_property(self._atom("_NET_WM_NAME"), self._atom("UTF8_STRING"))
+        return name.value.decode() if name else None
+
     def focus_top_level(self):
         """The top-level window that holds the keyboard focus, or None."""
         focus = self.display.get_input_focus().focus
