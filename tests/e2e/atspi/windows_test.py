@@ -16,9 +16,11 @@ FIXED_SIZE_ACTIONS = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}
 MODAL_ACTIONS = {"MINIMIZE"}
 
 
-def screenshot(x, name):
+def screenshot(x, name, settle=0.0):
+    """settle: seconds to let a window just shown be drawn (KWin fades new windows in)."""
     folder = os.environ.get("TAPPON_E2E_SHOTS")
     if folder:
+        time.sleep(settle)
         os.makedirs(folder, exist_ok=True)
         x.screenshot(os.path.join(folder, name + ".png"))
 
@@ -80,7 +82,7 @@ def test(p):
         fault(f"the main window's frame {main_frame} is not centred on the {width}x{height} screen "
              f"(client {x.client_box(main)}, frame extents {x.frame_extents(main)})")
     check_actions(x, main, "main window", FIXED_SIZE_ACTIONS)
-    screenshot(x, "main")
+    screenshot(x, "main", settle=0.6)
 
     # Help: F1 opens it entirely above the screen and it slides down to centre on the
     # main window; every step it took is in the record of the moves.
@@ -133,7 +135,7 @@ def test(p):
     # window it belongs to, which then brings it back.
     modal_actions = set() if x.window_manager() == "Openbox" else MODAL_ACTIONS
     check_actions(x, about_wid, "about window", FIXED_SIZE_ACTIONS | modal_actions)
-    screenshot(x, "about")
+    screenshot(x, "about", settle=0.6)
     p.keys("Escape", window=about_wid)
     p.wait_window_gone("frmAbout", 3)
     check_focus_back(x, main, "about window")
