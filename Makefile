@@ -1,5 +1,3 @@
-# SPDX-License-Identifier: GPL-3.0-or-later
-# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing from Debian's packages, configures and builds.
 
@@ -10,11 +8,12 @@ JOBS       ?= $(shell nproc)
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
                   libxcb1-dev libgtest-dev
 RUN_PACKAGES   := qt6-translations-l10n \
-                  fonts-arphic-uming fonts-dancingscript
+                  fonts-arphic-uming fonts-kaushanscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
                   appstream desktop-file-utils weston qt6-wayland \
-                  python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib
+                  python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
+                  openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze
 
 .PHONY: run test build deps test-deps clean
 

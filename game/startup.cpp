@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Which window opens which: the splash opens the main window, whose menu opens the help
 // and about windows. The windows of windows/ know nothing of the main window's class.
 #include "game/startup.h"

@@ -25,6 +25,7 @@
 #include "platform/qt/shape_view.h"
 #include "platform/qt/text_box_view.h"
 #include "platform/qt/trace.h"
+#include "platform/qt/x11_window_manager.h"
 #include "platform/qt/x11_window_title.h"
 #include "platform/shape.h"
 #include "platform/tab_order.h"
@@ -313,7 +314,35 @@ void FormView::applyFocus()
 
 void FormView::moveToModelPosition()
 {
-    move(twipsToPixels(form_.left()), twipsToPixels(form_.top()));
+    moveFrameTo(QPoint(twipsToPixels(form_.left()), twipsToPixels(form_.top())));
+}
+
+void FormView::moveFrameTo(QPoint topLeft)
+{
+    // The client area is placed, inside the frame: the toolkit cannot place a frame it
+    // has not seen yet.
+    const QMargins frame = outerMargins();
+    setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), size()));
+}
+
+void FormView::learnFrame()
+{
+    if (bypassesWindowManager_ || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // The window manager frames the window only once it is mapped; asked now, it says
+    // how thick the frame will be, so the window starts where its design puts it.
+    winId();
+    if (const std::optional<QMargins> frame = requestFrameExtents(*this))
+        windowManagerFrame_ = *frame;
+}
+
+QMargins FormView::outerMargins() const
+{
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins known(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                         frame.bottom() - inner.bottom());
+    return known.isNull() ? windowManagerFrame_ : known;
 }
 
 void FormView::placeByStartPosition(const Form* owner)
@@ -321,7 +350,8 @@ void FormView::placeByStartPosition(const Form* owner)
     ensurePolished();
     if (layout())
         layout()->activate();
-    const QSize outer = frameGeometry().size();
+    const QMargins frame = outerMargins();
+    const QSize outer = size().grownBy(frame);
     QRect area;
     switch (form_.design().startPosition) {
     case StartPosition::Manual:
@@ -339,8 +369,15 @@ void FormView::placeByStartPosition(const Form* owner)
             area = screen->geometry();
         break;
     }
-    const QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-    move(topLeft);
+    QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    // On a small screen the window stays on it, whole where it fits; where it does not,
+    // its title bar and menu bar stay in reach.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        topLeft.setX(std::max(std::min(topLeft.x(), free.right() + 1 - outer.width()), free.left()));
+        topLeft.setY(std::max(std::min(topLeft.y(), free.bottom() + 1 - outer.height()), free.top()));
+    }
+    moveFrameTo(topLeft);
     form_.setPositionFromPlatform(pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()));
 }
 
@@ -349,8 +386,11 @@ void FormView::showWindow(ShowMode mode, const Form* owner)
     if (!isVisible()) {
         // A native window made anew takes its title from the toolkit's copy.
         catchUpToolkitTitle();
-        placeByStartPosition(owner);
         setWindowModality(mode == ShowMode::Modal ? Qt::ApplicationModal : Qt::NonModal);
+        learnFrame();
+        if (!bypassesWindowManager_ && !form_.design().caption.empty() && windowHandle())
+            offerFixedSizeActions(*this, mode == ShowMode::Modeless && form_.design().showInTaskbar);
+        placeByStartPosition(owner);
     }
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -362,21 +402,33 @@ void FormView::showWindow(ShowMode mode, const Form* owner)
     applyFocus();
 }
 
+void FormView::takeKeyboardBack(bool fromUnmanagedWindow)
+{
+    activateWindow();
+    // Without a window manager nobody moves the X input focus: keys would reach the
+    // window only while the pointer is over it. A window manager may refuse to activate
+    // a window for the program when the focus was on a window it knew nothing of.
+    if (fromUnmanagedWindow || !windowManagerRuns(*this))
+        setInputFocus(*this);
+    applyFocus();
+}
+
 void FormView::reportGeometry()
 {
     if (detached_)
         return;
-    const QRect frame = frameGeometry();
     const QRect inner = geometry();
-    const int clientTop = client_->y();
-    form_.setFrameMetrics(FrameMetrics{pixelsToTwips(inner.left() - frame.left()),
-                                       pixelsToTwips(inner.top() - frame.top() + clientTop),
-                                       pixelsToTwips(frame.right() - inner.right()),
-                                       pixelsToTwips(frame.bottom() - inner.bottom() + (height() - clientTop - client_->height()))});
+    const QMargins frame = outerMargins();
+    const QRect client(inner.topLeft() + client_->pos(), client_->size());
+    const QRect outer = inner.marginsAdded(frame);
+    form_.setFrameMetrics(FrameMetrics{pixelsToTwips(client.left() - outer.left()),
+                                       pixelsToTwips(client.top() - outer.top()),
+                                       pixelsToTwips(outer.right() - client.right()),
+                                       pixelsToTwips(outer.bottom() - client.bottom())});
     // A window that places itself keeps the position it asked for: reports of the
     // window system may lag behind a quick series of moves.
     if (!bypassesWindowManager_)
-        form_.setPositionFromPlatform(pixelsToTwips(frame.left()), pixelsToTwips(frame.top()));
+        form_.setPositionFromPlatform(pixelsToTwips(outer.left()), pixelsToTwips(outer.top()));
 }
 
 void FormView::formChanged(Form&, Property property)

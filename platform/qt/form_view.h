@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QFont>
+#include <QMargins>
 #include <QPoint>
 #include <QWidget>
 
@@ -48,6 +49,11 @@ public:
     // Places the window by its start position, then shows it (modal ones block input
     // to every other window).
     void showWindow(ShowMode mode, const Form* owner);
+
+    // Becomes the active window again, when the window above it goes, and gives the
+    // keyboard to the control that had it. From a window that the window manager did
+    // not manage, the program hands the X input focus on itself.
+    void takeKeyboardBack(bool fromUnmanagedWindow);
 
     QWidget* clientArea() const;
     QMenuBar* menuBar() const { return menuBar_; }
@@ -100,6 +106,13 @@ private:
     void applyIcon();
     void applyFocus();
     void moveToModelPosition();
+    // Puts the outer top-left corner of the window, frame included, there.
+    void moveFrameTo(QPoint topLeft);
+    // Asks the window manager, before the first show, how thick its frame will be.
+    void learnFrame();
+    // The frame around the window: as the toolkit knows it, else as the window
+    // manager said it would be.
+    QMargins outerMargins() const;
     void placeByStartPosition(const Form* owner);
     void reportGeometry();
 
@@ -113,6 +126,7 @@ private:
     std::map<const Control*, ControlView*> viewOf_;
     std::vector<std::unique_ptr<MenuItemView>> menuItems_;
     bool bypassesWindowManager_ = false;
+    QMargins windowManagerFrame_;
     bool detached_ = false;
     bool quitting_ = false;
     // The caption went to the window system directly; QWidget::windowTitle is older.

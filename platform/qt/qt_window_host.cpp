@@ -6,6 +6,7 @@
 #include "platform/qt/form_view.h"
 
 #include <QCoreApplication>
+#include <QWindow>
 
 namespace tappon {
 
@@ -30,8 +31,18 @@ void QtWindowHost::attach(Form& form)
 
 void QtWindowHost::show(Form& form, ShowMode mode, Form* owner)
 {
-    if (FormView* view = viewOf(form))
+    if (FormView* view = viewOf(form)) {
+        std::erase(shown_, QPointer<FormView>(view));
+        shown_.emplace_back(view);
+        // The window manager keeps a modal window above its owner, raises it with the
+        // owner and minimises the two together.
+        FormView* ownerView = owner ? viewOf(*owner) : nullptr;
+        if (mode == ShowMode::Modal && ownerView && !view->bypassesWindowManager()) {
+            view->winId();
+            view->windowHandle()->setTransientParent(ownerView->windowHandle());
+        }
         view->showWindow(mode, owner);
+    }
 }
 
 void QtWindowHost::detach(Form& form)
@@ -44,7 +55,16 @@ void QtWindowHost::detach(Form& form)
     if (!view)
         return;
     view->detach();
+    const bool unmanaged = view->bypassesWindowManager();
     view->hide();
+    std::erase(shown_, QPointer<FormView>(view));
+    std::erase(shown_, QPointer<FormView>());
+    for (auto it = shown_.rbegin(); it != shown_.rend(); ++it) {
+        if ((*it)->isVisible()) {
+            (*it)->takeKeyboardBack(unmanaged);
+            break;
+        }
+    }
     // The view may be inside its own event handler right now: it goes when control
     // is back in the event loop.
     view->deleteLater();

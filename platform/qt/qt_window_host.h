@@ -42,6 +42,9 @@ private:
     Application* app_ = nullptr;
     std::map<const Form*, QPointer<FormView>> views_;
     std::vector<QPointer<FormView>> retired_;
+    // Windows in the order they were shown; the last one still up takes the keyboard
+    // back when another goes.
+    std::vector<QPointer<FormView>> shown_;
     bool quitRequested_ = false;
     int exitCode_ = 0;
 };

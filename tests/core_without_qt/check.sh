@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # Configures, builds and runs the core and its unit tests without Qt, in $1; unoptimised,
 # which compiles fastest.
 set -euo pipefail

@@ -13,7 +13,7 @@ game_launch() {
     GAME_PID=$!
     E2E_PIDS+=("$GAME_PID")
     GAME_MAIN=$(e2e_wait_window "$GAME_PID" "${GAME_START_SECONDS:-8}" '^Tapp') || return 1
-    eval "$(xdotool getwindowgeometry --shell "$GAME_MAIN")"
+    e2e_geometry "$GAME_MAIN"
     GAME_X=$X GAME_Y=$Y GAME_MENU=$(( HEIGHT - 335 ))
 }
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # On a screen scaled 2x the about window's links show the hand pointer drawn at 2x,
 # and a click lands where its fingertip is drawn: the X server's pointer is 64 pixels
 # square and its hot spot is an opaque pixel at the top of the pointing finger.

@@ -9,6 +9,8 @@ for tool in Xvfb xdotool import compare xprop; do
     command -v "$tool" >/dev/null || e2e_skip "$tool is not installed"
 done
 
+source "$(dirname "${BASH_SOURCE[0]}")/desktop_session.sh"
+
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 e2e_cleanup() {
@@ -18,8 +20,11 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY, then the desktop of
+# TAPPON_E2E_DESKTOP; a Wayland compositor brings its own X server instead.
 e2e_start_x() {
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    case $E2E_DESKTOP in mutter|kwin) desktop_start; return ;; esac
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
@@ -28,7 +33,7 @@ e2e_start_x() {
     done
     [ -s "$E2E_TMP/display" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
-    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    desktop_start
 }
 
 # Prints the ids of the program's mapped windows.
@@ -48,6 +53,14 @@ e2e_wait_window() {
         sleep 0.05
     done
     return 1
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the client area of window $1 on the screen. (xdotool's
+# getwindowgeometry counts a window manager's frame twice in the position.)
+e2e_geometry() {
+    eval "$(xwininfo -id "$1" | awk -F: '
+        /Absolute upper-left X/ { print "X=" $2 } /Absolute upper-left Y/ { print "Y=" $2 }
+        /Width/ { print "WIDTH=" $2 } /Height/ { print "HEIGHT=" $2 }' | tr -d ' ')"
 }
 
 # The window's title as the X server holds it (_NET_WM_NAME, else WM_NAME).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // On a screen scaled 2x (this test runs with QT_SCALE_FACTOR=2) every window keeps its
 // layout at twice the size, its pictures are the ones drawn at twice their resolution,
 // and its text is drawn at the screen's own resolution, not enlarged.

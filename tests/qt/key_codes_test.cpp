@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // Every key of the keyboard reaches a key-down handler with its classic key code, taken
 // from the key itself: the main block by its place on a US keyboard whatever the
 // layout (Latin letters by the letter the layout types), the other keys by what they are.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The splash window on the Qt binding, as the player sees it at start-up.
 #include "platform/application.h"
 #include "platform/qt/form_view.h"

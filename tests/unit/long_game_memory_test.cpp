@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // The longest game the time box allows runs to its end without growing the heap: every
 // tick and every respawn reuses what the window already holds.
 #include "tests/support/game_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 // A whole game played from a script against the seeded generator, written down tick by
 // tick: every letter's caption and place, the labels, the title's length, which
 // controls are enabled, every effect and every message box, each with the moment it

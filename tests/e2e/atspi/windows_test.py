@@ -1,16 +1,60 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 """The splash and the main window, the help window (F1: slides in, Esc: slides out and
-goes) and the about window (Esc closes it), seen through accessibility and the X server."""
+goes) and the about window (Esc closes it), seen through accessibility and the X server:
+each placed where its design puts it, frame included, under whatever window manager runs.
+With TAPPON_E2E_SHOTS set to a folder, screenshots of the screen are left there."""
+import os
 import time
 
 import tappon_atspi as t
 from tappon_atspi import fail, wait_until
+from x_windows import XWindows, off_centre
+
+# Positions are kept in twips, 15 to a pixel: a centred window may round a pixel off.
+CENTRING_PIXELS = 2
+# What a window manager must not offer on a window of fixed size, and on a modal one.
+FIXED_SIZE_ACTIONS = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}
+MODAL_ACTIONS = {"MINIMIZE"}
 
 
-def geometry(wid):
-    values = dict(line.split("=", 1) for line in t.xdotool("getwindowgeometry", "--shell", wid).split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+def screenshot(x, name, settle=0.0):
+    """settle: seconds to let a window just shown be drawn (KWin fades new windows in)."""
+    folder = os.environ.get("TAPPON_E2E_SHOTS")
+    if folder:
+        time.sleep(settle)
+        os.makedirs(folder, exist_ok=True)
+        x.screenshot(os.path.join(folder, name + ".png"))
+
+
+def framed(x, wid, main):
+    """The window's frame box once it has a frame as the main window has (a window
+    manager frames a window a moment after it is mapped)."""
+    has_frame = x.frame_extents(wid) != (0, 0, 0, 0)
+    return x.frame_box(wid) if has_frame or x.frame_extents(main) == (0, 0, 0, 0) else None
+
+
+# Where a window lies and what it offers are checked to the end, each fault reported.
+faults = []
+
+
+def fault(message):
+    print(f"FAULT: {message}")
+    faults.append(message)
+
+
+def check_actions(x, wid, what, forbidden):
+    offered = x.allowed_actions(wid)
+    if offered is not None and offered & forbidden:
+        fault(f"the window manager offers {sorted(offered & forbidden)} on the {what}")
+
+
+def check_focus_back(x, main, after):
+    try:
+        wait_until(lambda: x.focus_top_level() == x.top_level(main), 2,
+                   f"the keyboard focus back on the main window after the {after}")
+    except t.Failure as error:
+        fault(str(error))
 
 
 def other_window(p, main):
@@ -31,8 +75,19 @@ def test(p):
     p.wait_window("frmtype", 6)
     p.wait_window_gone("frmSplash", 2)
     main = p.main_window_id()
+    x = XWindows()
 
-    # Help: F1 opens it above the screen and it slides down to centre on the main window.
+    # The main window: centred on the screen, frame included; fixed in size.
+    width, height = x.screen_size()
+    main_frame = x.frame_box(main)
+    if off_centre(main_frame, (0, 0, width, height)) > CENTRING_PIXELS:
+        fault(f"the main window's frame {main_frame} is not centred on the {width}x{height} screen "
+             f"(client {x.client_box(main)}, frame extents {x.frame_extents(main)})")
+    check_actions(x, main, "main window", FIXED_SIZE_ACTIONS)
+    screenshot(x, "main", settle=0.6)
+
+    # Help: F1 opens it entirely above the screen and it slides down to centre on the
+    # main window; every step it took is in the record of the moves.
     p.keys("F1", window=main)
     help_window = p.wait_window("Frmhelp", 3)
     if help_window.name != "帮助":
@@ -40,26 +95,34 @@ def test(p):
     wid = wait_until(lambda: other_window(p, main), 3, "the help window on X")
     if t.xdotool("getwindowname", wid).strip():
         fail(f"the help window has a title: {t.xdotool('getwindowname', wid)!r}")
+    screenshot(x, "help-sliding")
     tops = []
-    mx, my, mw, mh = geometry(main)
 
     def settled():
-        tops.append(geometry(wid)[1])
+        tops.append(x.client_box(wid)[1])
         return len(tops) >= 6 and len(set(tops[-6:])) == 1
 
     wait_until(settled, 5, "the help window to come to rest")
-    if len(set(tops)) < 3 or sorted(tops) != tops:
-        fail(f"the help window did not slide down: tops {tops}")
-    print(f"help window tops while sliding in: {tops}")
-    hx, hy, hw, hh = geometry(wid)
-    if abs((hy + hh / 2) - (my + mh / 2)) > 20 or abs((hx + hw / 2) - (mx + mw / 2)) > 20:
-        fail(f"the help window rests at {hx},{hy} {hw}x{hh}, the main window is at {mx},{my} {mw}x{mh}")
+    help_frame = x.frame_box(wid)
+    slide = x.tops(wid)
+    print(f"help window tops while sliding in: {slide}")
+    # Its last step passes the resting place, from which it is put back.
+    if len(set(slide)) < 3 or sorted(slide[:-1]) != slide[:-1] or slide[-1] != help_frame[1]:
+        fail(f"the help window did not slide down to rest at {help_frame[1]}: tops {slide}")
+    if slide[0] + help_frame[3] > 0:
+        fail(f"the help window, {help_frame[3]} high, did not start above the screen: tops {slide}")
+    main_frame = x.frame_box(main)
+    if off_centre(help_frame, main_frame) > CENTRING_PIXELS:
+        fault(f"the help window rests at {help_frame}, off the centre of the main window's frame {main_frame}")
+    screenshot(x, "help-at-rest")
 
-    # Esc: it slides up and goes.
+    # Esc: it slides up and goes; the main window has the keys again.
     p.keys("Escape", window=wid)
     p.wait_window_gone("Frmhelp", 4)
+    check_focus_back(x, main, "help window")
 
-    # About: Alt+H opens the help menu, A chooses the about item; Esc closes it.
+    # About: Alt+H opens the help menu, A chooses the about item: centred on the main
+    # window, frames included, and neither resizable nor to be minimised; Esc closes it.
     p.keys("alt+h", window=main)
     time.sleep(0.3)
     p.keys("a", window=main)
@@ -67,10 +130,21 @@ def test(p):
     if not about.name.startswith("关于"):
         fail(f"the about window is named {about.name!r}")
     about_wid = wait_until(lambda: other_window(p, main), 3, "the about window on X")
+    about_frame = wait_until(lambda: framed(x, about_wid, main), 3, "the about window's frame")
+    if off_centre(about_frame, main_frame) > CENTRING_PIXELS:
+        fault(f"the about window's frame {about_frame} is off the centre of the main window's frame {main_frame}")
+    # Openbox lets every window minimise; it minimises a modal window together with the
+    # window it belongs to, which then brings it back.
+    modal_actions = set() if x.window_manager() == "Openbox" else MODAL_ACTIONS
+    check_actions(x, about_wid, "about window", FIXED_SIZE_ACTIONS | modal_actions)
+    screenshot(x, "about", settle=0.6)
     p.keys("Escape", window=about_wid)
     p.wait_window_gone("frmAbout", 3)
+    check_focus_back(x, main, "about window")
     if p.process.poll() is not None:
         fail("the program ended")
+    if faults:
+        fail(f"{len(faults)} faults: " + "; ".join(faults))
 
 
 t.run(test)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMargins>
+
+#include <optional>
+
+class QWidget;
+
+namespace tappon {
+
+// What the program asks of an X11 window manager past the toolkit. Each does nothing
+// (or answers nothing) off X11, for a window that does not exist natively, or where
+// no window manager runs.
+
+// The frame the window manager will put around a window that is not mapped yet: it is
+// asked (_NET_REQUEST_FRAME_EXTENTS) and its answer awaited for a moment. Nothing when
+// no window manager runs or it does not answer.
+std::optional<QMargins> requestFrameExtents(QWidget& window);
+
+// The frame the window manager has put around a window (_NET_FRAME_EXTENTS).
+std::optional<QMargins> frameExtents(QWidget& window);
+
+// True while a window manager runs on the window's screen.
+bool windowManagerRuns(QWidget& window);
+
+// Tells the window manager what a fixed-size window with a title bar offers: moving,
+// closing and, where asked, minimising; no resizing or maximising (_MOTIF_WM_HINTS
+// functions). The toolkit always offers resizing there.
+void offerFixedSizeActions(QWidget& window, bool minimisable);
+
+// Gives the X input focus to a mapped window directly, as the window manager would.
+// Without one, nobody else does: keys would follow the pointer.
+void setInputFocus(QWidget& window);
+
+}  // namespace tappon

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# The real program's windows as a window manager frames them, and without one: each
+# starts centred where its design puts it, measured on its outer frame; fixed-size
+# windows offer neither resizing nor maximising, modal ones no minimising either; the
+# keyboard focus comes back to the main window when a modal window closes; on a screen
+# smaller than the main window its title bar and menu bar stay on the screen.
+set -euo pipefail
+program=$(realpath "$1")
+source "$(dirname "$0")/x11_session.sh"
+
+# The outer rectangle of a window, frame included: "x y width height".
+outer() {
+    local x y w h l=0 r=0 t=0 b=0 extents
+    # (xdotool counts a window manager's frame twice in a window's position.)
+    eval "$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: */x=/p;s/^ *Absolute upper-left Y: */y=/p;
+                                       s/^ *Width: */w=/p;s/^ *Height: */h=/p')"
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$extents" ] && IFS=, read -r l r t b <<<"$extents"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# Fails unless the rectangle $2 is centred (within a pixel) on the rectangle $3.
+expect_centred() {
+    local what=$1 ax ay aw ah bx by bw bh
+    read -r ax ay aw ah <<<"$2"
+    read -r bx by bw bh <<<"$3"
+    local dx=$(( (2 * ax + aw) - (2 * bx + bw) )) dy=$(( (2 * ay + ah) - (2 * by + bh) ))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || e2e_fail "$what: $2 is not centred on $3 ($desktop)"
+}
+
+# Fails if the window manager allows the window one of the actions named.
+expect_not_allowed() {
+    local wid=$1 what=$2 actions
+    shift 2
+    actions=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
+    for action in "$@"; do
+        ! grep -q "_NET_WM_ACTION_$action" <<<"$actions" || e2e_fail "$what can $action under $desktop: $actions"
+    done
+}
+
+# Waits until the X input focus is on the window $1 (or one of its children).
+expect_focus_back() {
+    local wid=$1 what=$2 focus
+    for _ in $(seq 40); do
+        focus=$(xdotool getwindowfocus 2>/dev/null || true)
+        [ "$focus" = "$wid" ] && return 0
+        sleep 0.05
+    done
+    e2e_fail "after $what closed the keyboard focus is on ${focus:-nothing}, not on the main window ($desktop)"
+}
+
+# Like e2e_start_x, on a screen of the size given.
+start_x() {
+    rm -f "$E2E_TMP/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+    [ -s "$E2E_TMP/display" ] || e2e_skip "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+
+other_window() {
+    for wid in $(e2e_windows "$1"); do [ "$wid" = "$2" ] || { echo "$wid"; return 0; }; done
+    return 1
+}
+
+wait_other_window() {
+    for _ in $(seq 60); do other_window "$1" "$2" && return 0; sleep 0.05; done
+    return 1
+}
+
+wait_only_main() {
+    for _ in $(seq 80); do other_window "$1" "$2" >/dev/null || return 0; sleep 0.05; done
+    e2e_fail "$3 did not close ($desktop)"
+}
+
+# One run of the program on a screen of size $2 under the desktop $1 (none or a window
+# manager's command).
+session() {
+    desktop=$1
+    local screen=$2 pids_before=${#E2E_PIDS[@]} pid main about
+    start_x "$screen"
+    if [ "$desktop" != none ]; then
+        command -v "$desktop" >/dev/null || e2e_fail "$desktop is not installed"
+        local desktop_options=()
+        [ "$desktop" = xfwm4 ] && desktop_options=(--compositor=off)
+        HOME="$E2E_TMP" XDG_CONFIG_HOME="$E2E_TMP/config" "$desktop" "${desktop_options[@]}" >"$E2E_TMP/$desktop.log" 2>&1 &
+        E2E_PIDS+=($!)
+        for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+        xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || e2e_fail "$desktop did not start"
+        sleep 0.3
+    fi
+    xdotool mousemove 1 1  # keys must not reach a window just because the pointer is on it
+    "$program" >"$E2E_TMP/program.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=("$pid")
+    main=$(e2e_wait_window "$pid" 8 '^Tapp') || e2e_fail "no main window ($desktop)"
+    sleep 0.5
+    local main_outer
+    main_outer=$(outer "$main")
+    echo "$desktop on $screen: main window at $main_outer"
+
+    if [ "$screen" = 1024x768 ]; then
+        expect_centred "the main window on the screen" "$main_outer" "0 0 1024 768"
+        if [ "$desktop" != none ]; then
+            expect_not_allowed "$main" "the main window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
+        fi
+
+        # The about window, centred on the main window; Esc closes it.
+        xdotool windowfocus --sync "$main" key --clearmodifiers alt+h
+        sleep 0.3
+        xdotool key a
+        about=$(wait_other_window "$pid" "$main") || e2e_fail "no about window ($desktop)"
+        sleep 0.3
+        echo "  about window at $(outer "$about")"
+        expect_centred "the about window on the main window" "$(outer "$about")" "$main_outer"
+        if [ "$desktop" != none ]; then
+            expect_not_allowed "$about" "the about window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
+            # Openbox lets every window minimise; it minimises a modal window together
+            # with the window it belongs to, which then brings it back.
+            [ "$desktop" = openbox ] || expect_not_allowed "$about" "the about window" MINIMIZE
+            xprop -id "$about" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$main")" \
+                || e2e_fail "the about window does not belong to the main window ($desktop)"
+        fi
+        xdotool windowfocus --sync "$about" key Escape
+        wait_only_main "$pid" "$main" "the about window"
+        expect_focus_back "$main" "the about window"
+
+        # The help window: F1 slides it in, Esc out.
+        xdotool key F1
+        local help
+        help=$(wait_other_window "$pid" "$main") || e2e_fail "no help window ($desktop)"
+        sleep 1.2
+        xdotool windowfocus --sync "$help" key Escape
+        wait_only_main "$pid" "$main" "the help window"
+        expect_focus_back "$main" "the help window"
+    else
+        # Smaller than the window: the title bar and the menu bar stay reachable.
+        local x y w h
+        read -r x y w h <<<"$main_outer"
+        [ "$x" -ge 0 ] && [ "$y" -ge 0 ] || e2e_fail "the main window starts at $x,$y, off a $screen screen ($desktop)"
+    fi
+
+    # This run's program, window manager and X server go, newest first.
+    for (( i=${#E2E_PIDS[@]} - 1; i >= pids_before; i-- )); do
+        kill "${E2E_PIDS[$i]}" 2>/dev/null || true
+        wait "${E2E_PIDS[$i]}" 2>/dev/null || true
+    done
+    E2E_PIDS=("${E2E_PIDS[@]:0:$pids_before}")
+}
+
+for desktop in none openbox xfwm4; do
+    session "$desktop" 1024x768
+    session "$desktop" 320x240
+done
+echo PASSED
