@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The two commands of the README: `make run` and `make test`. Each installs what is
 # missing from Debian's packages, configures and builds.
 
@@ -8,7 +10,7 @@ JOBS       ?= $(shell nproc)
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
                   libxcb1-dev libgtest-dev
 RUN_PACKAGES   := qt6-translations-l10n \
-                  fonts-arphic-uming fonts-kaushanscript
+                  fonts-arphic-uming fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
                   appstream desktop-file-utils weston qt6-wayland \
