@@ -117,11 +117,27 @@ session() {
         expect_centred "the about window on the main window" "$(outer "$about")" "$main_outer"
         if [ "$desktop" != none ]; then
             expect_not_allowed "$about" "the about window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
-            # Openbox lets every window minimise; it minimises a modal window together
-            # with the window it belongs to, which then brings it back.
-            [ "$desktop" = openbox ] || expect_not_allowed "$about" "the about window" MINIMIZE
             xprop -id "$about" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$main")" \
                 || e2e_fail "the about window does not belong to the main window ($desktop)"
+            if [ "$desktop" = openbox ]; then
+                # Openbox lets every window minimise; it minimises a modal window together
+                # with the window it belongs to, and brings both back with it.
+                xdotool windowminimize "$about"
+                sleep 0.3
+                xprop -id "$main" WM_STATE | grep -q Iconic || e2e_fail "the about window minimised alone ($desktop)"
+                xdotool windowactivate "$main" 2>/dev/null || true
+                sleep 0.3
+                xprop -id "$about" WM_STATE | grep -q Normal || e2e_fail "the about window stayed minimised ($desktop)"
+            else
+                expect_not_allowed "$about" "the about window" MINIMIZE
+            fi
+            # Activating the blocked main window brings the modal window up above it.
+            xdotool windowactivate "$main" 2>/dev/null || true
+            sleep 0.3
+            stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr -d ' ' | tr , '\n')
+            [ "$(grep -nx "$(printf '0x%x' "$about")" <<<"$stacking" | cut -d: -f1)" -gt \
+              "$(grep -nx "$(printf '0x%x' "$main")" <<<"$stacking" | cut -d: -f1)" ] \
+                || e2e_fail "the about window is below the main window after activating it ($desktop)"
         fi
         xdotool windowfocus --sync "$about" key Escape
         wait_only_main "$pid" "$main" "the about window"
