@@ -166,6 +166,9 @@ session() {
         help=$(wait_other_window "$pid" "$main") || e2e_fail "no help window ($desktop)"
         sleep 1.2
         expect_dialog_frame "$help" "the help window" "415 322"
+        # It centres itself from the main window's outer size and position as the
+        # program knows them: they are the frame's.
+        expect_centred "the help window on the main window" "$(outer "$help")" "$main_outer"
         xdotool windowfocus --sync "$help" key Escape
         wait_only_main "$pid" "$main" "the help window"
         expect_focus_back "$main" "the help window"
