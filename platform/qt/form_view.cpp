@@ -39,6 +39,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -56,7 +57,8 @@ FormView::FormView(Form& form, CloseRequest onCloseRequested)
     applyWindowFlags();
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    const int border = drawsOwnFrame_ ? kDialogFramePixels : 0;
+    layout->setContentsMargins(border, border, border, border);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     client_ = new ClientArea(*this, this);
@@ -73,6 +75,10 @@ FormView::FormView(Form& form, CloseRequest onCloseRequested)
     applyCaption();
     nameWindow(*this, form_);
     applyIcon();
+    // A window that draws its own frame knows it before it is shown: its load handler
+    // may measure it.
+    layout->activate();
+    reportFrameMetrics();
     moveToModelPosition();
     form_.setObserver(this);
     applyFocus();
@@ -91,7 +97,9 @@ void FormView::applyWindowFlags()
     const bool titleless = design.border == BorderStyle::FixedDialog && design.caption.empty();
     Qt::WindowFlags flags;
     if (titleless) {
+        // A dialog frame without a title bar is no window manager's: the window draws it.
         flags = (design.showInTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint;
+        drawsOwnFrame_ = true;
         // Only an unmanaged window may sit partly above the screen where it puts itself.
         if (design.startPosition == StartPosition::Manual) {
             flags |= Qt::X11BypassWindowManagerHint;
@@ -413,18 +421,23 @@ void FormView::takeKeyboardBack(bool fromUnmanagedWindow)
     applyFocus();
 }
 
-void FormView::reportGeometry()
+void FormView::reportFrameMetrics()
 {
-    if (detached_)
-        return;
     const QRect inner = geometry();
-    const QMargins frame = outerMargins();
     const QRect client(inner.topLeft() + client_->pos(), client_->size());
-    const QRect outer = inner.marginsAdded(frame);
+    const QRect outer = inner.marginsAdded(outerMargins());
     form_.setFrameMetrics(FrameMetrics{pixelsToTwips(client.left() - outer.left()),
                                        pixelsToTwips(client.top() - outer.top()),
                                        pixelsToTwips(outer.right() - client.right()),
                                        pixelsToTwips(outer.bottom() - client.bottom())});
+}
+
+void FormView::reportGeometry()
+{
+    if (detached_)
+        return;
+    reportFrameMetrics();
+    const QRect outer = geometry().marginsAdded(outerMargins());
     // A window that places itself keeps the position it asked for: reports of the
     // window system may lag behind a quick series of moves.
     if (!bypassesWindowManager_)
@@ -533,6 +546,31 @@ void FormView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     reportGeometry();
+}
+
+void FormView::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!drawsOwnFrame_)
+        return;
+    // A raised dialog frame: a light and a dark edge outside, a face-coloured ring in.
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QRect edge = rect();
+    const auto ring = [&painter](QRect r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    ring(edge, colours.color(QPalette::Midlight), colours.color(QPalette::Shadow));
+    ring(edge.adjusted(1, 1, -1, -1), colours.color(QPalette::Light), colours.color(QPalette::Dark));
+    for (int inset = 2; inset < kDialogFramePixels; ++inset) {
+        const QColor face = colours.color(QPalette::Button);
+        ring(edge.adjusted(inset, inset, -inset, -inset), face, face);
+    }
 }
 
 void FormView::keyPressEvent(QKeyEvent* event)

@@ -93,6 +93,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyWindowFlags();
@@ -115,6 +116,7 @@ private:
     QMargins outerMargins() const;
     void placeByStartPosition(const Form* owner);
     void reportGeometry();
+    void reportFrameMetrics();
 
     Form& form_;
     CloseRequest onCloseRequested_;
@@ -125,6 +127,9 @@ private:
     std::vector<ControlView*> views_;
     std::map<const Control*, ControlView*> viewOf_;
     std::vector<std::unique_ptr<MenuItemView>> menuItems_;
+    // The thickness of the fixed dialog frame that a window without a title bar draws.
+    static constexpr int kDialogFramePixels = 3;
+    bool drawsOwnFrame_ = false;
     bool bypassesWindowManager_ = false;
     QMargins windowManagerFrame_;
     bool detached_ = false;

@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/qt_message_box.h"
 
+#include "platform/qt/x11_window_manager.h"
+
 #include <QApplication>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -37,7 +40,13 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title, Mes
     const QString caption = QString::fromStdString(title.empty() ? appInfo_.title() : title);
     QMessageBox box(toQtIcon(icon), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    const QPointer<QWidget> owner = parent;
     box.exec();
+    // Without a window manager nobody hands the keyboard back to the window below.
+    if (owner && owner->isVisible() && !windowManagerRuns(*owner)) {
+        owner->activateWindow();
+        setInputFocus(*owner);
+    }
 }
 
 void QtMessageBox::warmUp()

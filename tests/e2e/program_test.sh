@@ -112,7 +112,8 @@ done
 sleep 0.8  # the slide-in takes a few 50 ms steps
 e2e_geometry "$help"
 echo "help panel at $X,$Y size ${WIDTH}x${HEIGHT}"
-[ "$WIDTH" -eq 409 ] || e2e_fail "the help panel is $WIDTH wide"
+# 409 pixels of client area in a fixed dialog frame of 3 on each side.
+[ "$WIDTH" -eq 415 ] || e2e_fail "the help panel is $WIDTH wide"
 [ "$Y" -ge 0 ] || e2e_fail "the help panel did not come down (top $Y)"
 import -window "$help" "$E2E_TMP/help.png"
 colours=$(convert "$E2E_TMP/help.png" -format '%k' info:)

@@ -2,7 +2,8 @@
 # The real program's windows as a window manager frames them, and without one: each
 # starts centred where its design puts it, measured on its outer frame; fixed-size
 # windows offer neither resizing nor maximising, modal ones no minimising either; the
-# keyboard focus comes back to the main window when a modal window closes; on a screen
+# keyboard focus comes back to the main window when a modal window closes; the windows
+# without a title bar have a fixed dialog frame of their own; on a screen
 # smaller than the main window its title bar and menu bar stay on the screen.
 set -euo pipefail
 program=$(realpath "$1")
@@ -36,6 +37,17 @@ expect_not_allowed() {
     for action in "$@"; do
         ! grep -q "_NET_WM_ACTION_$action" <<<"$actions" || e2e_fail "$what can $action under $desktop: $actions"
     done
+}
+
+# A window without a title bar in a fixed dialog frame of its own: its size ($3) is its
+# client area's and 3 pixels of frame around it, and the frame is not the black inside.
+expect_dialog_frame() {
+    local wid=$1 what=$2 x y w h edge
+    read -r x y w h <<<"$(outer "$wid")"
+    [ "$w $h" = "$3" ] || e2e_fail "$what is $w x $h, not $3 with its frame ($desktop)"
+    import -window "$wid" "$E2E_TMP/frame.png"
+    edge=$(convert "$E2E_TMP/frame.png" -format '%[pixel:p{1,50}]' info:)
+    case "$edge" in *"(0,0,0)"|black) e2e_fail "$what has no frame drawn: $edge ($desktop)" ;; esac
 }
 
 # Waits until the X input focus is on the window $1 (or one of its children).
@@ -95,6 +107,11 @@ session() {
     "$program" >"$E2E_TMP/program.log" 2>&1 &
     pid=$!
     E2E_PIDS+=("$pid")
+    if [ "$screen" = 1024x768 ]; then
+        local splash
+        splash=$(e2e_wait_window "$pid" 5 '^$') || e2e_fail "no splash window ($desktop)"
+        expect_dialog_frame "$splash" "the splash window" "320 218"
+    fi
     main=$(e2e_wait_window "$pid" 8 '^Tapp') || e2e_fail "no main window ($desktop)"
     sleep 0.5
     local main_outer
@@ -117,11 +134,27 @@ session() {
         expect_centred "the about window on the main window" "$(outer "$about")" "$main_outer"
         if [ "$desktop" != none ]; then
             expect_not_allowed "$about" "the about window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
-            # Openbox lets every window minimise; it minimises a modal window together
-            # with the window it belongs to, which then brings it back.
-            [ "$desktop" = openbox ] || expect_not_allowed "$about" "the about window" MINIMIZE
             xprop -id "$about" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$main")" \
                 || e2e_fail "the about window does not belong to the main window ($desktop)"
+            if [ "$desktop" = openbox ]; then
+                # Openbox lets every window minimise; it minimises a modal window together
+                # with the window it belongs to, and brings both back with it.
+                xdotool windowminimize "$about"
+                sleep 0.3
+                xprop -id "$main" WM_STATE | grep -q Iconic || e2e_fail "the about window minimised alone ($desktop)"
+                xdotool windowactivate "$main" 2>/dev/null || true
+                sleep 0.3
+                xprop -id "$about" WM_STATE | grep -q Normal || e2e_fail "the about window stayed minimised ($desktop)"
+            else
+                expect_not_allowed "$about" "the about window" MINIMIZE
+            fi
+            # Activating the blocked main window brings the modal window up above it.
+            xdotool windowactivate "$main" 2>/dev/null || true
+            sleep 0.3
+            stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr -d ' ' | tr , '\n')
+            [ "$(grep -nx "$(printf '0x%x' "$about")" <<<"$stacking" | cut -d: -f1)" -gt \
+              "$(grep -nx "$(printf '0x%x' "$main")" <<<"$stacking" | cut -d: -f1)" ] \
+                || e2e_fail "the about window is below the main window after activating it ($desktop)"
         fi
         xdotool windowfocus --sync "$about" key Escape
         wait_only_main "$pid" "$main" "the about window"
@@ -132,6 +165,10 @@ session() {
         local help
         help=$(wait_other_window "$pid" "$main") || e2e_fail "no help window ($desktop)"
         sleep 1.2
+        expect_dialog_frame "$help" "the help window" "415 322"
+        # It centres itself from the main window's outer size and position as the
+        # program knows them: they are the frame's.
+        expect_centred "the help window on the main window" "$(outer "$help")" "$main_outer"
         xdotool windowfocus --sync "$help" key Escape
         wait_only_main "$pid" "$main" "the help window"
         expect_focus_back "$main" "the help window"

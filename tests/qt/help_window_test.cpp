@@ -73,6 +73,23 @@ private slots:
         QVERIFY(program->app.acceptsInput(main->form()));
     }
 
+    void theWindowsOuterSizeIsItsClientAreaInAFixedDialogFrame()
+    {
+        // The window draws its own dialog frame; its Width and Height, read by its load
+        // handler already, are the outer size, frame included, as the window really is.
+        FormView* view = openFromMenu();
+        QVERIFY(view);
+        Frmhelp* help = program->app.find<Frmhelp>();
+        QVERIFY(help);
+        const QSize client = view->clientArea()->size();
+        QVERIFY(view->frameGeometry().width() > client.width());
+        QVERIFY(view->frameGeometry().height() > client.height());
+        QCOMPARE(help->form().width(), pixelsToTwips(view->frameGeometry().width()));
+        QCOMPARE(help->form().height(), pixelsToTwips(view->frameGeometry().height()));
+        // Load placed it with its bottom edge, frame included, on the screen's top edge.
+        QCOMPARE(view->frameGeometry().bottom() + 1, 0);
+    }
+
     void anotherKeyLeavesTheWindowOpen()
     {
         // Only Esc closes; any other key just sounds.

@@ -50,6 +50,9 @@ def close_alert(p, title):
     wid = wait_until(lambda: t.x_window(p.process.pid, "^" + title), 3, "the verdict on X")
     p.keys("Return", window=wid)
     wait_until(lambda: p.alert() is None, 5, "the verdict to close")
+    # The keyboard is the main window's again, with or without a window manager.
+    main = p.main_window_id()
+    wait_until(lambda: t.xdotool("getwindowfocus").strip() == main, 2, "the keyboard focus back on the main window")
     return alert
 
 
