@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/x11_window_manager.h"
 
 #include <QElapsedTimer>

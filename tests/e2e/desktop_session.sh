@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # shellcheck shell=bash
 # Shared by the end-to-end tests through x11_session.sh: the desktop the program runs on,
 # chosen by TAPPON_E2E_DESKTOP:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 # The real program's windows as a window manager frames them, and without one: each
 # starts centred where its design puts it, measured on its outer frame; fixed-size
 # windows offer neither resizing nor maximising, modal ones no minimising either; the

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """A picture of KWin's whole screen, window decorations included, taken by KWin itself
 (its decorations are drawn by the compositor, not on the X server). KWin must run with
 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1: the test is no desktop application it knows."""

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Tappon developers
 """The program's windows as the X server and the window manager hold them: where a
 window's frame lies, what the window manager lets the user do with it, which window has
 the keyboard focus, and every move of a top-level window, recorded as it happens (a
