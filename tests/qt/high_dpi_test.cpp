@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "tests/support/qt_program.h"
 #include "windows/frm_about.h"
+#include "game/startup.h"
 #include "windows/frm_splash.h"
 #include "windows/frmhelp.h"
 
@@ -32,7 +33,7 @@ struct Screens : QtProgram {
     explicit Screens(const QString& window)
     {
         if (window == "splash") {
-            other = &app.load<frmSplash>();
+            other = &app.load<frmSplash>(loadMainWindow);
             app.show(*other, ShowMode::Modeless);
             advance(300ms);  // the three tiles are showing
         } else if (window == "help") {

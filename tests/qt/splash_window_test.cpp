@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
+#include "game/startup.h"
 #include "windows/frm_splash.h"
 
 #include <QtTest>
@@ -26,7 +27,7 @@ private slots:
         QtWindowHost host;
         Application app{fakes.services, clock, host};
         host.bind(app);
-        frmSplash& splash = app.load<frmSplash>();
+        frmSplash& splash = app.load<frmSplash>(loadMainWindow);
         app.show(splash, ShowMode::Modeless);
         splash.Shape2.setVisible(true);
         FormView& view = *host.viewOf(splash.form());
