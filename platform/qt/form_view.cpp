@@ -41,6 +41,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -327,9 +329,13 @@ void FormView::moveToModelPosition()
 
 void FormView::moveFrameTo(QPoint topLeft)
 {
+    moveFrameTo(topLeft, outerMargins());
+}
+
+void FormView::moveFrameTo(QPoint topLeft, const QMargins& frame)
+{
     // The client area is placed, inside the frame: the toolkit cannot place a frame it
     // has not seen yet.
-    const QMargins frame = outerMargins();
     setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
@@ -340,8 +346,11 @@ void FormView::learnFrame()
     // The window manager frames the window only once it is mapped; asked now, it says
     // how thick the frame will be, so the window starts where its design puts it.
     winId();
-    if (const std::optional<QMargins> frame = requestFrameExtents(*this))
+    frameAnswered_ = false;
+    if (const std::optional<QMargins> frame = requestFrameExtents(*this)) {
         windowManagerFrame_ = *frame;
+        frameAnswered_ = true;
+    }
 }
 
 QMargins FormView::outerMargins() const
@@ -350,7 +359,10 @@ QMargins FormView::outerMargins() const
     const QRect inner = geometry();
     const QMargins known(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                          frame.bottom() - inner.bottom());
-    return known.isNull() ? windowManagerFrame_ : known;
+    // While a window manager takes a window over, the toolkit may briefly know a frame
+    // smaller than the window itself.
+    const bool plausible = known.left() >= 0 && known.top() >= 0 && known.right() >= 0 && known.bottom() >= 0;
+    return known.isNull() || !plausible ? windowManagerFrame_ : known;
 }
 
 void FormView::placeByStartPosition(const Form* owner)
@@ -358,25 +370,30 @@ void FormView::placeByStartPosition(const Form* owner)
     ensurePolished();
     if (layout())
         layout()->activate();
-    const QMargins frame = outerMargins();
-    const QSize outer = size().grownBy(frame);
-    QRect area;
-    switch (form_.design().startPosition) {
-    case StartPosition::Manual:
+    if (form_.design().startPosition == StartPosition::Manual) {
         moveToModelPosition();
         return;
-    case StartPosition::CenterOwner:
-        if (owner) {
-            area = QRect(twipsToPixels(owner->left()), twipsToPixels(owner->top()), twipsToPixels(owner->width()),
-                         twipsToPixels(owner->height()));
-            break;
-        }
-        [[fallthrough]];
-    case StartPosition::CenterScreen:
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            area = screen->geometry();
-        break;
     }
+    centreIn(centringArea(owner));
+}
+
+QRect FormView::centringArea(const Form* owner) const
+{
+    if (form_.design().startPosition == StartPosition::CenterOwner && owner)
+        return QRect(twipsToPixels(owner->left()), twipsToPixels(owner->top()), twipsToPixels(owner->width()),
+                     twipsToPixels(owner->height()));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+void FormView::centreIn(const QRect& area)
+{
+    centreIn(area, outerMargins());
+}
+
+void FormView::centreIn(const QRect& area, const QMargins& frame)
+{
+    const QSize outer = size().grownBy(frame);
     QPoint topLeft(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     // On a small screen the window stays on it, whole where it fits; where it does not,
     // its title bar and menu bar stay in reach.
@@ -385,8 +402,31 @@ void FormView::placeByStartPosition(const Form* owner)
         topLeft.setX(std::max(std::min(topLeft.x(), free.right() + 1 - outer.width()), free.left()));
         topLeft.setY(std::max(std::min(topLeft.y(), free.bottom() + 1 - outer.height()), free.top()));
     }
-    moveFrameTo(topLeft);
+    moveFrameTo(topLeft, frame);
     form_.setPositionFromPlatform(pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()));
+}
+
+void FormView::centreAgainOnceFramed(const QRect& area)
+{
+    constexpr int kPollMs = 5;
+    constexpr int kGiveUpMs = 1000;
+    auto* poll = new QTimer(this);
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    connect(poll, &QTimer::timeout, this, [this, poll, waited, area] {
+        const std::optional<QMargins> frame = detached_ ? std::nullopt : frameExtents(*this);
+        if (frame && !frame->isNull()) {
+            windowManagerFrame_ = *frame;
+            centreIn(area, *frame);
+            reportGeometry();
+        } else if (!detached_ && waited->elapsed() < kGiveUpMs) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+    });
+    poll->start(kPollMs);
 }
 
 void FormView::showWindow(ShowMode mode, const Form* owner)
@@ -400,7 +440,13 @@ void FormView::showWindow(ShowMode mode, const Form* owner)
             offerFixedSizeActions(*this, mode == ShowMode::Modeless && form_.design().showInTaskbar);
         placeByStartPosition(owner);
     }
+    const bool centreAgain = !isVisible() && !bypassesWindowManager_ && !frameAnswered_ &&
+                             form_.design().startPosition != StartPosition::Manual && windowHandle() &&
+                             windowManagerRuns(*this);
+    const QRect area = centreAgain ? centringArea(owner) : QRect();
     show();
+    if (centreAgain)
+        centreAgainOnceFramed(area);
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         raise();  // an offscreen screen has no stacking order and says so
     activateWindow();

@@ -109,12 +109,20 @@ private:
     void moveToModelPosition();
     // Puts the outer top-left corner of the window, frame included, there.
     void moveFrameTo(QPoint topLeft);
+    void moveFrameTo(QPoint topLeft, const QMargins& frame);
     // Asks the window manager, before the first show, how thick its frame will be.
     void learnFrame();
     // The frame around the window: as the toolkit knows it, else as the window
     // manager said it would be.
     QMargins outerMargins() const;
     void placeByStartPosition(const Form* owner);
+    // The rectangle a window centred by its start position is centred on.
+    QRect centringArea(const Form* owner) const;
+    void centreIn(const QRect& area);
+    void centreIn(const QRect& area, const QMargins& frame);
+    // For a window manager that frames the window without saying beforehand how: the
+    // window is centred again, once, as soon as its frame is there.
+    void centreAgainOnceFramed(const QRect& area);
     void reportGeometry();
     void reportFrameMetrics();
 
@@ -132,6 +140,7 @@ private:
     bool drawsOwnFrame_ = false;
     bool bypassesWindowManager_ = false;
     QMargins windowManagerFrame_;
+    bool frameAnswered_ = false;
     bool detached_ = false;
     bool quitting_ = false;
     // The caption went to the window system directly; QWidget::windowTitle is older.
