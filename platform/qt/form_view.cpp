@@ -34,6 +34,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -42,7 +43,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -411,20 +411,17 @@ void FormView::centreAgainOnceFramed(const QRect& area)
     constexpr int kPollMs = 5;
     constexpr int kGiveUpMs = 1000;
     auto* poll = new QTimer(this);
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    connect(poll, &QTimer::timeout, this, [this, poll, waited, area] {
+    connect(poll, &QTimer::timeout, this, [this, poll, area, deadline = QDeadlineTimer(kGiveUpMs)] {
         const std::optional<QMargins> frame = detached_ ? std::nullopt : frameExtents(*this);
         if (frame && !frame->isNull()) {
             windowManagerFrame_ = *frame;
             centreIn(area, *frame);
             reportGeometry();
-        } else if (!detached_ && waited->elapsed() < kGiveUpMs) {
+        } else if (!detached_ && !deadline.hasExpired()) {
             return;
         }
         poll->stop();
         poll->deleteLater();
-        delete waited;
     });
     poll->start(kPollMs);
 }
@@ -603,13 +600,13 @@ void FormView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QPalette& colours = palette();
     const QRect edge = rect();
+    // Filled, not stroked: a line is one screen pixel wide at any scale, a pixel of the
+    // window is two of them on a screen scaled 2x.
     const auto ring = [&painter](QRect r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), topLeft);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), topLeft);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
     };
     ring(edge, colours.color(QPalette::Midlight), colours.color(QPalette::Shadow));
     ring(edge.adjusted(1, 1, -1, -1), colours.color(QPalette::Light), colours.color(QPalette::Dark));
