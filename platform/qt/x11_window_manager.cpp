@@ -2,17 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/x11_window_manager.h"
 
+#include "platform/qt/x11_native_window.h"
+
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
-#include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace tappon {
@@ -23,35 +21,6 @@ namespace {
 // managers answer within a millisecond or two; one that does not answer at all costs
 // this much on each first show.
 constexpr int kFrameAnswerMs = 250;
-
-struct NativeWindow {
-    xcb_connection_t* connection = nullptr;
-    xcb_window_t id = 0;
-    xcb_window_t root = 0;
-};
-
-NativeWindow nativeWindowOf(QWidget& window)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return {};
-    if (!window.windowHandle() || !window.windowHandle()->handle())
-        return {};
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return {};
-    xcb_connection_t* connection = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    return {connection, static_cast<xcb_window_t>(window.winId()), screen ? screen->root : 0};
-}
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
-}
 
 // A property of 32-bit items, empty when the window does not have it.
 std::vector<std::uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
@@ -70,7 +39,7 @@ std::vector<std::uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t 
 // The window manager's check window names itself (EWMH): then one runs.
 bool managerRuns(const NativeWindow& native)
 {
-    const xcb_atom_t check = atom(native.connection, "_NET_SUPPORTING_WM_CHECK");
+    const xcb_atom_t check = internAtom(native.connection, "_NET_SUPPORTING_WM_CHECK");
     const std::vector<std::uint32_t> onRoot = cardinals(native.connection, native.root, check);
     if (onRoot.empty())
         return false;
@@ -82,7 +51,7 @@ bool managerSupports(const NativeWindow& native, xcb_atom_t feature)
 {
     if (!managerRuns(native))
         return false;
-    for (const std::uint32_t supported : cardinals(native.connection, native.root, atom(native.connection, "_NET_SUPPORTED")))
+    for (const std::uint32_t supported : cardinals(native.connection, native.root, internAtom(native.connection, "_NET_SUPPORTED")))
         if (supported == feature)
             return true;
     return false;
@@ -105,8 +74,8 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
         return std::nullopt;
-    const xcb_atom_t request = atom(native.connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(native.connection, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t request = internAtom(native.connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = internAtom(native.connection, "_NET_FRAME_EXTENTS");
     if (request == XCB_ATOM_NONE || extents == XCB_ATOM_NONE || !managerSupports(native, request))
         return std::nullopt;
     // The frame depends on whether the window can be resized: the size hints go first
@@ -147,7 +116,7 @@ std::optional<QMargins> frameExtents(QWidget& window)
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
         return std::nullopt;
-    return readFrameExtents(native, atom(native.connection, "_NET_FRAME_EXTENTS"));
+    return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"));
 }
 
 bool windowManagerRuns(QWidget& window)
@@ -161,7 +130,7 @@ void offerFixedSizeActions(QWidget& window, bool minimisable)
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
         return;
-    const xcb_atom_t hints = atom(native.connection, "_MOTIF_WM_HINTS");
+    const xcb_atom_t hints = internAtom(native.connection, "_MOTIF_WM_HINTS");
     if (hints == XCB_ATOM_NONE)
         return;
     // Flags (functions and decorations given), functions, decorations, input mode, status.

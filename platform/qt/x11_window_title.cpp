@@ -2,34 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/x11_window_title.h"
 
-#include <QGuiApplication>
+#include "platform/qt/x11_native_window.h"
+
 #include <QString>
 #include <QWidget>
-#include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <unordered_map>
 
 namespace tappon {
 
 namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
-{
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    if (!reply)
-        return XCB_ATOM_NONE;
-    const xcb_atom_t result = reply->atom;
-    std::free(reply);
-    return result;
-}
 
 // The atoms of the title properties, interned once per connection: a round trip each.
 struct TitleAtoms {
@@ -49,26 +35,6 @@ const TitleAtoms& titleAtoms(xcb_connection_t* connection)
         atoms.utf8String = internAtom(connection, "UTF8_STRING");
     }
     return atoms;
-}
-
-// The connection and window id of a window that exists on an X server, or nothing.
-struct NativeWindow {
-    xcb_connection_t* connection = nullptr;
-    xcb_window_t id = 0;
-};
-
-NativeWindow nativeWindowOf(QWidget& window)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return {};
-    // Only a window that exists natively has properties; creating it here would fix
-    // its flags too early.
-    if (!window.windowHandle() || !window.windowHandle()->handle())
-        return {};
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return {};
-    return {x11->connection(), static_cast<xcb_window_t>(window.winId())};
 }
 
 // This client's own event mask on a window, read once per window (a round trip) and
