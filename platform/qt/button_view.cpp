@@ -85,11 +85,11 @@ void ButtonView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        owner().deliverKey(*event);
+        owner().input().deliverKey(*event);
     } else if (key == Qt::Key_Space) {
         QPushButton::keyPressEvent(event);
     } else {
-        owner().deliverKey(*event);
+        owner().input().deliverKey(*event);
         if (liveForm())
             QPushButton::keyPressEvent(event);
     }

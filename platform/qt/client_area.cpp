@@ -39,19 +39,19 @@ void ClientArea::paintEvent(QPaintEvent*)
 
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
-    owner_.deliverFormMouseDown(*event);
+    owner_.input().deliverFormMouseDown(*event);
     event->accept();
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event)
 {
-    owner_.deliverKey(*event);
+    owner_.input().deliverKey(*event);
     event->accept();
 }
 
 void ClientArea::inputMethodEvent(QInputMethodEvent* event)
 {
-    owner_.deliverCommitString(event->commitString());
+    owner_.input().deliverCommitString(event->commitString());
     event->accept();
 }
 

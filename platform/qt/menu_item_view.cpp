@@ -16,7 +16,7 @@ MenuItemView::MenuItemView(FormView& owner, MenuItem& item, QAction* action)
         action_->setShortcut(QKeySequence::fromString(QString::fromStdString(item_.shortcut()), QKeySequence::PortableText));
         action_->setShortcutContext(Qt::WindowShortcut);
     }
-    QObject::connect(action_, &QAction::triggered, &owner_, [this] { owner_.menuTriggered(*this); });
+    QObject::connect(action_, &QAction::triggered, &owner_, [this] { owner_.input().menuTriggered(*this); });
 }
 
 void MenuItemView::syncAll()

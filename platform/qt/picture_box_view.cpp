@@ -157,13 +157,13 @@ void PictureBoxView::focusInEvent(QFocusEvent* event)
 
 void PictureBoxView::keyPressEvent(QKeyEvent* event)
 {
-    owner().deliverKey(*event);
+    owner().input().deliverKey(*event);
     event->accept();
 }
 
 void PictureBoxView::inputMethodEvent(QInputMethodEvent* event)
 {
-    owner().deliverCommitString(event->commitString());
+    owner().input().deliverCommitString(event->commitString());
     event->accept();
 }
 

@@ -53,7 +53,7 @@ void TextBoxView::focusInEvent(QFocusEvent* event)
 void TextBoxView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    owner().deliverKey(*event);
+    owner().input().deliverKey(*event);
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape && liveForm())
         QLineEdit::keyPressEvent(event);
     event->accept();

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
+#include "platform/qt/form_input.h"
+
+#include "platform/form.h"
+#include "platform/menu_item.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/key_codes.h"
+#include "platform/qt/menu_item_view.h"
+#include "platform/qt/trace.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <string>
+
+namespace tappon {
+
+void FormInput::deliverKey(const QKeyEvent& event)
+{
+    Form* form = view_.liveForm();
+    if (!form)
+        return;
+    if (trace::enabled())
+        trace::event("key", form->name() + " " + std::to_string(event.key()) + " " + event.text().toStdString());
+    static const NativeKeys native = nativeKeysOfThisPlatform();
+    const std::int16_t keyCode = classicKeyCode(event, native);
+    if (keyCode != 0) {
+        form->keyDown(keyCode, shiftState(event.modifiers()));
+        if (!view_.liveForm())
+            return;
+    }
+    for (const QChar unit : event.text()) {
+        form->keyPress(static_cast<std::int16_t>(unit.unicode()));
+        if (!view_.liveForm())
+            return;
+    }
+}
+
+void FormInput::deliverCommitString(const QString& text)
+{
+    Form& form = view_.form();
+    if (trace::enabled())
+        trace::event("key", form.name() + " commit " + text.toStdString());
+    for (const QChar unit : text) {
+        if (!view_.liveForm())
+            return;
+        form.keyPress(static_cast<std::int16_t>(unit.unicode()));
+    }
+}
+
+void FormInput::deliverFormMouseDown(const QMouseEvent& event)
+{
+    Form* form = view_.liveForm();
+    const std::int16_t button = mouseButtonCode(event.button());
+    if (!form || button == 0)
+        return;
+    const QPoint at = event.position().toPoint();
+    form->mouseDown(nullptr, button, shiftState(event.modifiers()), pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+}
+
+void FormInput::menuTriggered(MenuItemView& item)
+{
+    Form* form = view_.liveForm();
+    if (!form)
+        return;
+    form->click(item.item());
+    // A checkable action has toggled itself already; the model's mark is the one that counts.
+    if (view_.liveForm())
+        item.syncChecked();
+}
+
+}  // namespace tappon

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+
+namespace tappon {
+
+class Control;
+class Form;
+class FormView;
+class MenuItemView;
+
+// The menu bar of a form: a menu-bar title, submenu, command or separator for each of
+// its menu items, in design order, each mirroring its item.
+class FormMenuBar {
+public:
+    FormMenuBar();
+    ~FormMenuBar();
+    FormMenuBar(const FormMenuBar&) = delete;
+    FormMenuBar& operator=(const FormMenuBar&) = delete;
+
+    // Builds the menus of the form's menu items; a form without any gets no menu bar.
+    void build(FormView& owner, Form& form);
+    // Stops every action mirroring its item.
+    void detach();
+
+    QMenuBar* menuBar() const { return menuBar_; }
+    QAction* actionOf(const Control& item) const;
+
+private:
+    // Owned by the window, as widgets are.
+    QMenuBar* menuBar_ = nullptr;
+    std::vector<std::unique_ptr<MenuItemView>> items_;
+};
+
+}  // namespace tappon
