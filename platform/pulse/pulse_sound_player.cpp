@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/pulse/pulse_sound_player.h"
 
-#include "platform/pcm_conversion.h"
-#include "platform/wav_file.h"
+#include "platform/media/pcm_conversion.h"
+#include "platform/media/wav_file.h"
 
 #include <pulse/context.h>
 #include <pulse/def.h>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/picture_cache.h"
 
-#include "platform/gif_frame.h"
+#include "platform/media/gif_frame.h"
 
 #include <QFile>
 #include <QFileInfo>

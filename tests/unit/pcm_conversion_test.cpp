@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/pcm_conversion.h"
+#include "platform/media/pcm_conversion.h"
 
 #include <gtest/gtest.h>
 

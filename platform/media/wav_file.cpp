@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/wav_file.h"
+#include "platform/media/wav_file.h"
 
 #include <algorithm>
 #include <array>

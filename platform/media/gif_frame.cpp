@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/gif_frame.h"
+#include "platform/media/gif_frame.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/wav_file.h"
+#include "platform/media/wav_file.h"
 
 #include <cstddef>
 #include <cstdint>
