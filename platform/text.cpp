@@ -54,4 +54,29 @@ std::string characterOf(std::uint16_t code)
     return out;
 }
 
+std::vector<std::uint32_t> characterCodes(std::string_view text)
+{
+    std::vector<std::uint32_t> codes;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
+                                                   : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        bool valid = length > 0 && i + length <= text.size();
+        std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = isContinuation(next);
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        if (valid) {
+            codes.push_back(code);
+            i += length;
+        } else {
+            codes.push_back(lead);
+            ++i;
+        }
+    }
+    return codes;
+}
+
 }  // namespace tappon

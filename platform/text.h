@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Text is UTF-8 throughout the model; lengths and positions count characters.
 namespace tappon {
@@ -18,5 +19,10 @@ std::string leftCharacters(std::string_view text, std::size_t count);
 // The one-character text of a character code (a UTF-16 code unit, as key presses
 // deliver them). Surrogate halves, which are no character by themselves, give U+FFFD.
 std::string characterOf(std::uint16_t code);
+
+// The character codes of a text, one a character. A byte that starts no valid sequence
+// counts as a character of its own, with the byte as its code, so bytes read as text
+// lose nothing.
+std::vector<std::uint32_t> characterCodes(std::string_view text);
 
 }  // namespace tappon

@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "platform/registry.h"
 #include "platform/runtime_error.h"
+#include "platform/text.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,33 +26,6 @@ const char* const kToolValue = "PATH";
 const char* const kToolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char* const kToolFolderValue = "MSINFO";
 const char* const kToolFile = "\\MSINFO32.EXE";
-
-// The character codes of UTF-8 text; a byte that starts no valid sequence counts as a
-// character of its own code, so binary data read as text loses nothing.
-std::vector<std::uint32_t> characterCodes(const std::string& text)
-{
-    std::vector<std::uint32_t> codes;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
-                                                   : (lead & 0xF8) == 0xF0 ? 4 : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        if (valid) {
-            codes.push_back(code);
-            i += length;
-        } else {
-            codes.push_back(lead);
-            ++i;
-        }
-    }
-    return codes;
-}
 
 std::string upperHex(std::uint32_t code)
 {
