@@ -72,7 +72,7 @@ public:
     }
 
 private:
-    bool set_;
+    bool set_ = false;
 };
 
 // The sound player starts a thread and connects to the sound server; the splash window

@@ -64,8 +64,8 @@ void frmtype::Timer1_Timer()
     // The order is fixed: a respawn draws a new fall step at once, so the letters
     // after it in this same tick already move by the new step.
     struct Step {
-        int index;
-        void (frmtype::*respawn)();
+        int index = 0;
+        void (frmtype::*respawn)() = nullptr;
     };
     static constexpr Step kOrder[] = {
         {0, &frmtype::init}, {1, &frmtype::init1}, {2, &frmtype::init2}, {4, &frmtype::init13}, {3, &frmtype::init14},
@@ -81,9 +81,9 @@ void frmtype::Timer1_Timer()
 void frmtype::Picture1_KeyPress(std::int16_t KeyAscii)
 {
     struct Target {
-        int index;
+        int index = 0;
         std::string_view effect;
-        void (frmtype::*respawn)();
+        void (frmtype::*respawn)() = nullptr;
     };
     static constexpr Target kTargets[] = {
         {0, kSoundDing, &frmtype::init},   {1, kSoundDing, &frmtype::init1}, {2, kSoundDing, &frmtype::init2},

@@ -62,7 +62,7 @@ private:
     void announce(QAccessible::Event event);
 
     Label& label_;
-    PictureBoxView* drawnBy_;
+    PictureBoxView* drawnBy_ = nullptr;
     // An auto-size label's line height in its design, per pixel of its font's size (0
     // when the design does not tell): the substitute face is sized to take that height.
     double designLineHeightPerPixel_ = 0.0;
