@@ -240,19 +240,5 @@ TEST_F(AboutWindowTest, EveryTextOfTheWindowIsItsDesignsAndNoCodeSetsOne)
     }
 }
 
-TEST_F(AboutWindowTest, OnlyTheFirstNineFramesCarryPicturesInTheDesign)
-{
-    // Image1(0) to Image1(8) hold logo0 to logo8; 9 to 11 are empty until the load handler fills them.
-    int frames = 0;
-    for (const ControlDesign& c : designs::aboutWindow().controls) {
-        if (c.name != "Image1")
-            continue;
-        ++frames;
-        EXPECT_FALSE(c.visible) << c.index;
-        EXPECT_EQ(c.picture, c.index <= 8 ? logo(c.index) : "") << c.index;
-    }
-    EXPECT_EQ(frames, 12);
-}
-
 }  // namespace
 }  // namespace tappon
