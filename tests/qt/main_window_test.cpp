@@ -50,13 +50,6 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void clientAreaHasTheDesignedSizeInPixels()
-    {
-        const FormDesign& design = program->main->form().design();
-        QCOMPARE(program->view().clientArea()->size(),
-                 QSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight)));
-    }
-
     // Every control drawn by a widget of its own sits where its design puts it, counted
     // from its container's inner area (2 pixels inside a panel's border), and shows its
     // caption, text and tip.
