@@ -6,16 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
+#include <cstddef>
 
 namespace {
 

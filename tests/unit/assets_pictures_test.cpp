@@ -7,16 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstddef>
 #include <optional>
 #include <ostream>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -6,15 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <cstddef>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace {
 
