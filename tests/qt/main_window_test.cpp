@@ -20,12 +20,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 using namespace tappon;
 using namespace tappon::testing;

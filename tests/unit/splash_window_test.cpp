@@ -4,16 +4,9 @@
 // chime, and the start of the program on the splash; the bar is in splash_bar_test.cpp.
 #include "designs/designs.h"
 #include "game/frmtype.h"
-#include "game/startup.h"
-#include "platform/application.h"
-#include "sound/effects.h"
-#include "windows/frm_splash.h"
 #include "tests/support/splash_window_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace tappon {
 namespace {
