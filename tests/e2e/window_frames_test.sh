@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tappon developers
-# The real program's windows as a window manager frames them, and without one: each
-# starts centred where its design puts it, measured on its outer frame; fixed-size
-# windows offer neither resizing nor maximising, modal ones no minimising either; the
-# keyboard focus comes back to the main window when a modal window closes; the windows
-# without a title bar have a fixed dialog frame of their own; on a screen
-# smaller than the main window its title bar and menu bar stay on the screen.
+# The real program's windows as a window manager frames them, and without one: the
+# windows without a title bar have a fixed dialog frame of their own; the about window
+# belongs to the main window and comes up above it when the main window is activated;
+# on a screen smaller than the main window its title bar and menu bar stay on the
+# screen. (Centring, the actions a window manager offers, the focus coming back and
+# minimising a modal window are the desktop runs of atspi_windows_test's.)
 set -euo pipefail
 program=$(realpath "$1")
 source "$(dirname "$0")/x11_session.sh"
@@ -22,25 +22,6 @@ outer() {
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
-# Fails unless the rectangle $2 is centred (within a pixel) on the rectangle $3.
-expect_centred() {
-    local what=$1 ax ay aw ah bx by bw bh
-    read -r ax ay aw ah <<<"$2"
-    read -r bx by bw bh <<<"$3"
-    local dx=$(( (2 * ax + aw) - (2 * bx + bw) )) dy=$(( (2 * ay + ah) - (2 * by + bh) ))
-    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || e2e_fail "$what: $2 is not centred on $3 ($desktop)"
-}
-
-# Fails if the window manager allows the window one of the actions named.
-expect_not_allowed() {
-    local wid=$1 what=$2 actions
-    shift 2
-    actions=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
-    for action in "$@"; do
-        ! grep -q "_NET_WM_ACTION_$action" <<<"$actions" || e2e_fail "$what can $action under $desktop: $actions"
-    done
-}
-
 # A window without a title bar in a fixed dialog frame of its own: its size ($3) is its
 # client area's and 3 pixels of frame around it, and the frame is not the black inside.
 expect_dialog_frame() {
@@ -50,17 +31,6 @@ expect_dialog_frame() {
     import -window "$wid" "$E2E_TMP/frame.png"
     edge=$(convert "$E2E_TMP/frame.png" -format '%[pixel:p{1,50}]' info:)
     case "$edge" in *"(0,0,0)"|black) e2e_fail "$what has no frame drawn: $edge ($desktop)" ;; esac
-}
-
-# Waits until the X input focus is on the window $1 (or one of its children).
-expect_focus_back() {
-    local wid=$1 what=$2 focus
-    for _ in $(seq 40); do
-        focus=$(xdotool getwindowfocus 2>/dev/null || true)
-        [ "$focus" = "$wid" ] && return 0
-        sleep 0.05
-    done
-    e2e_fail "after $what closed the keyboard focus is on ${focus:-nothing}, not on the main window ($desktop)"
 }
 
 # Like e2e_start_x, on a screen of the size given.
@@ -121,35 +91,15 @@ session() {
     echo "$desktop on $screen: main window at $main_outer"
 
     if [ "$screen" = 1024x768 ]; then
-        expect_centred "the main window on the screen" "$main_outer" "0 0 1024 768"
-        if [ "$desktop" != none ]; then
-            expect_not_allowed "$main" "the main window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
-        fi
-
-        # The about window, centred on the main window; Esc closes it.
+        # The about window belongs to the main window; Esc closes it.
         xdotool windowfocus --sync "$main" key --clearmodifiers alt+h
         sleep 0.3
         xdotool key a
         about=$(wait_other_window "$pid" "$main") || e2e_fail "no about window ($desktop)"
         sleep 0.3
-        echo "  about window at $(outer "$about")"
-        expect_centred "the about window on the main window" "$(outer "$about")" "$main_outer"
         if [ "$desktop" != none ]; then
-            expect_not_allowed "$about" "the about window" RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT
             xprop -id "$about" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$main")" \
                 || e2e_fail "the about window does not belong to the main window ($desktop)"
-            if [ "$desktop" = openbox ]; then
-                # Openbox lets every window minimise; it minimises a modal window together
-                # with the window it belongs to, and brings both back with it.
-                xdotool windowminimize "$about"
-                sleep 0.3
-                xprop -id "$main" WM_STATE | grep -q Iconic || e2e_fail "the about window minimised alone ($desktop)"
-                xdotool windowactivate "$main" 2>/dev/null || true
-                sleep 0.3
-                xprop -id "$about" WM_STATE | grep -q Normal || e2e_fail "the about window stayed minimised ($desktop)"
-            else
-                expect_not_allowed "$about" "the about window" MINIMIZE
-            fi
             # Activating the blocked main window brings the modal window up above it.
             xdotool windowactivate "$main" 2>/dev/null || true
             sleep 0.3
@@ -160,7 +110,6 @@ session() {
         fi
         xdotool windowfocus --sync "$about" key Escape
         wait_only_main "$pid" "$main" "the about window"
-        expect_focus_back "$main" "the about window"
 
         # The help window: F1 slides it in, Esc out.
         xdotool key F1
@@ -168,12 +117,8 @@ session() {
         help=$(wait_other_window "$pid" "$main") || e2e_fail "no help window ($desktop)"
         sleep 1.2
         expect_dialog_frame "$help" "the help window" "415 322"
-        # It centres itself from the main window's outer size and position as the
-        # program knows them: they are the frame's.
-        expect_centred "the help window on the main window" "$(outer "$help")" "$main_outer"
         xdotool windowfocus --sync "$help" key Escape
         wait_only_main "$pid" "$main" "the help window"
-        expect_focus_back "$main" "the help window"
     else
         # Smaller than the window: the title bar and the menu bar stay reachable.
         local x y w h

@@ -130,10 +130,7 @@ EdgeEnergy edgeEnergy(const QImage& image)
     return energy;
 }
 
-QImage picture(const QString& resource)
-{
-    return QImage(resource).convertToFormat(QImage::Format_ARGB32);
-}
+QImage picture(const QString& resource) { return QImage(resource).convertToFormat(QImage::Format_ARGB32); }
 
 }  // namespace
 
@@ -226,10 +223,7 @@ private slots:
         const double enlargedDifference = meanDifference(shot, place, enlarged, inset);
         QVERIFY2(sharpDifference < (stretched ? 3.0 : 0.5) && sharpDifference < enlargedDifference / 2,
                  qPrintable(QStringLiteral("at (%1, %2): %3 from the 2x picture, %4 from the 1x one enlarged")
-                                .arg(place.x())
-                                .arg(place.y())
-                                .arg(sharpDifference)
-                                .arg(enlargedDifference)));
+                                .arg(place.x()).arg(place.y()).arg(sharpDifference).arg(enlargedDifference)));
     }
 
     void boxesPaintEveryPixelOfTheirBorder_data()
@@ -294,9 +288,7 @@ private slots:
         const EdgeEnergy drawn = edgeEnergy(sharp);
         QVERIFY2(drawn.total() > 1.4 * edgeEnergy(enlarged).total() && drawn.within > drawn.across / 3,
                  qPrintable(QStringLiteral("edge energy %1 within squares, %2 across, %3 enlarged from 1x")
-                                .arg(drawn.within)
-                                .arg(drawn.across)
-                                .arg(edgeEnergy(enlarged).total())));
+                                .arg(drawn.within).arg(drawn.across).arg(edgeEnergy(enlarged).total())));
     }
 };
 

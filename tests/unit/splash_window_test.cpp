@@ -1,36 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
+// The splash window: its tiles and shots, the main window opening at tick forty with the
+// chime, and the start of the program on the splash; the bar is in splash_bar_test.cpp.
 #include "designs/designs.h"
 #include "game/frmtype.h"
-#include "game/startup.h"
-#include "platform/application.h"
-#include "sound/effects.h"
-#include "tests/support/harness.h"
-#include "windows/frm_splash.h"
+#include "tests/support/splash_window_fixture.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace tappon {
 namespace {
 
-using testing::Harness;
-
-class SplashWindowTest : public ::testing::Test {
-protected:
-    // Runs the splash up to and including tick `n` (ticks fall every 50 ms from loading).
-    void runToTick(int n) { h.advance(std::chrono::milliseconds(50LL * n) - h.clock.now()); }
-    void nextTick() { h.advanceMs(50); }
-
-    std::string effect(std::string_view name) const { return effectPath(h.appInfo.folderPath, name); }
-    std::vector<std::string> played() const { return h.sound.played; }
-    bool splashLoaded() const { return h.app.find<frmSplash>() != nullptr; }
-
-    Harness h;
-    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow);
-};
+using namespace tappon::testing;
 
 TEST_F(SplashWindowTest, EachTileAppearsAtItsTickWithAShotAndNotBefore)
 {
@@ -57,137 +38,6 @@ TEST_F(SplashWindowTest, TheFirstTickComes50MsAfterLoading)
     EXPECT_EQ(splash.splashTicks, 0);
     h.advanceMs(1);
     EXPECT_EQ(splash.splashTicks, 1);
-}
-
-TEST_F(SplashWindowTest, TheBarStaysHiddenUntilTickNine)
-{
-    runToTick(8);
-    EXPECT_FALSE(splash.Shape2.visible());
-    EXPECT_EQ(splash.Shape2.width(), 255.0f);
-    EXPECT_EQ(h.random.seedings, 0);
-    nextTick();
-    EXPECT_TRUE(splash.Shape2.visible());
-}
-
-TEST_F(SplashWindowTest, TheBarGrowsBy2000UntilItReachesTheWindowWidthThenStays)
-{
-    // The window is 4710 wide: the bar passes it at 6255 and stays there until tick 14.
-    std::vector<float> widths;
-    for (int tick = 9; tick <= 13; ++tick) {
-        runToTick(tick);
-        widths.push_back(splash.Shape2.width());
-    }
-    EXPECT_EQ(widths, (std::vector<float>{2255, 4255, 6255, 6255, 6255}));
-}
-
-TEST_F(SplashWindowTest, EachGrowthCentresTheBarOnTheWindowWidth)
-{
-    runToTick(9);
-    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 2255.0f) / 2.0f);
-    nextTick();
-    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 4255.0f) / 2.0f);
-    nextTick();
-    EXPECT_EQ(splash.Shape2.left(), (4710.0f - 6255.0f) / 2.0f);
-}
-
-TEST_F(SplashWindowTest, TheCentringUsesTheOuterWidthReadAnewAtEachGrowth)
-{
-    // The window's Width includes its frame; a frame reported later counts from then on.
-    runToTick(9);
-    splash.form().setFrameMetrics(FrameMetrics{.left = 45, .top = 300, .right = 45, .bottom = 45});
-    nextTick();
-    EXPECT_EQ(splash.Shape2.left(), (4800.0f - 4255.0f) / 2.0f);
-}
-
-TEST_F(SplashWindowTest, TheWidthTestComparesWithTheOuterWidthReadAnew)
-{
-    // A frame 800 wide on each side makes the window 6310 wide: 6255 still grows.
-    runToTick(11);
-    splash.form().setFrameMetrics(FrameMetrics{.left = 800, .top = 300, .right = 800, .bottom = 45});
-    nextTick();
-    EXPECT_EQ(splash.Shape2.width(), 8255.0f);
-    nextTick();
-    EXPECT_EQ(splash.Shape2.width(), 8255.0f);
-}
-
-TEST_F(SplashWindowTest, TicksFourteenAndTwentyCollapseTheBarAtTheLeftEdge)
-{
-    runToTick(14);
-    EXPECT_EQ(splash.Shape2.width(), 0.0f);
-    EXPECT_EQ(splash.Shape2.left(), 0.0f);
-    runToTick(20);
-    EXPECT_EQ(splash.Shape2.width(), 0.0f);
-    EXPECT_EQ(splash.Shape2.left(), 0.0f);
-}
-
-TEST_F(SplashWindowTest, AfterEachCollapseTheBarGrowsAgainFrom2000Centred)
-{
-    for (const int collapse : {14, 20}) {
-        std::vector<float> widths;
-        std::vector<float> lefts;
-        for (int tick = collapse + 1; tick <= collapse + 5; ++tick) {
-            runToTick(tick);
-            widths.push_back(splash.Shape2.width());
-            lefts.push_back(splash.Shape2.left());
-        }
-        EXPECT_EQ(widths, (std::vector<float>{2000, 4000, 6000, 6000, 6000})) << "after tick " << collapse;
-        EXPECT_EQ(lefts, (std::vector<float>{1355, 355, -645, -645, -645})) << "after tick " << collapse;
-    }
-    runToTick(39);
-    EXPECT_EQ(splash.Shape2.width(), 6000.0f);
-}
-
-TEST_F(SplashWindowTest, EveryGrowthTickReseedsFromTheClockAndOthersDoNot)
-{
-    // Growth ticks: 9-11, 15-17 and 21-23.
-    const std::vector<int> seedingsAfterTick = {1, 2, 3, 3, 3, 3, 4, 5, 6, 6, 6, 6, 7, 8, 9, 9};
-    for (int tick = 9; tick <= 24; ++tick) {
-        runToTick(tick);
-        EXPECT_EQ(h.random.seedings, seedingsAfterTick[static_cast<std::size_t>(tick - 9)]) << "after tick " << tick;
-    }
-    runToTick(39);
-    EXPECT_EQ(h.random.seedings, 9);
-    EXPECT_EQ(h.random.draws, 27);
-}
-
-TEST_F(SplashWindowTest, TheBarColourComesFromThreeDrawsInRedGreenBlueOrder)
-{
-    runToTick(8);
-    h.random.queue({10.0f / 256, 20.0f / 256, 30.0f / 256});
-    nextTick();
-    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(10, 20, 30));
-}
-
-TEST_F(SplashWindowTest, ColourComponentsRoundHalvesToEvenAndShow256As255)
-{
-    // r x 256 = 0.5 gives 0, 1.5 gives 2; 255.5 and above give 256, shown as 255.
-    runToTick(8);
-    h.random.queue({0.5f / 256, 1.5f / 256, 255.5f / 256});
-    nextTick();
-    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(0, 2, 255));
-    h.random.queue({2.5f / 256, 254.5f / 256, 0.99999994f});
-    nextTick();
-    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(2, 254, 255));
-}
-
-TEST_F(SplashWindowTest, ABarAsWideAsTheWindowIsNeitherWidenedNorRecoloured)
-{
-    // The bar grows only while it is narrower than the window: a bar exactly as wide as
-    // the window (4710), or wider, draws no colour and keeps its width.
-    for (const float extra : {0.0f, 1545.0f}) {
-        Harness fresh;
-        frmSplash& bar = fresh.app.load<frmSplash>(loadMainWindow);
-        fresh.advanceMs(50 * 10);
-        const float width = bar.form().width() + extra;
-        bar.Shape2.setWidth(width);
-        const Color colour = bar.Shape2.borderColor();
-        const int draws = fresh.random.draws;
-        fresh.random.queue({0.25f, 0.5f, 0.75f});
-        fresh.advanceMs(50 * 3);
-        EXPECT_EQ(bar.Shape2.width(), width) << "window width + " << extra;
-        EXPECT_EQ(bar.Shape2.borderColor(), colour) << "window width + " << extra;
-        EXPECT_EQ(fresh.random.draws, draws) << "window width + " << extra;
-    }
 }
 
 TEST_F(SplashWindowTest, TheMainWindowOpensAtTickFortyAndNotAtTickThirtyNine)
@@ -281,35 +131,6 @@ TEST_F(SplashWindowTest, AnExistingMainWindowIsShownNotCreatedAgain)
     nextTick();
     EXPECT_EQ(h.app.find<frmtype>(), &existing);
     EXPECT_EQ(h.app.windows().size(), 1u);
-}
-
-// A splash window narrower than the bar's design width of 255.
-FormDesign narrowSplash()
-{
-    FormDesign design = designs::splashWindow();
-    design.clientWidth = 200;
-    return design;
-}
-
-TEST(NarrowSplashWindowTest, SeesNoGrowthUntilTheCollapseThenGrowsOnceFromZero)
-{
-    // The width test reads the bar's width before the growth: 255 is not less than 200.
-    Harness h;
-    frmSplash& splash = h.app.load<frmSplash>(loadMainWindow, narrowSplash());
-    h.advanceMs(50 * 14);
-    EXPECT_EQ(splash.splashTicks, 14);
-    EXPECT_FALSE(splash.Shape2.visible());
-    EXPECT_EQ(splash.Shape2.borderColor(), Color::rgb(255, 255, 255));
-    EXPECT_EQ(h.random.seedings, 0);
-    EXPECT_EQ(splash.Shape2.width(), 0.0f);
-
-    h.advanceMs(50);
-    EXPECT_TRUE(splash.Shape2.visible());
-    EXPECT_EQ(splash.Shape2.width(), 2000.0f);
-    EXPECT_EQ(splash.Shape2.left(), -900.0f);
-    h.advanceMs(50 * 4);
-    EXPECT_EQ(splash.Shape2.width(), 2000.0f);
-    EXPECT_EQ(h.random.seedings, 1);
 }
 
 TEST(SplashStartTest, TheProgramStartsOnTheSplashAloneShownModeless)

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Tappon developers
+// Typing, the input method and mouse presses on the main window reach the model: the
+// default button, the playing field, the time box and the falling letters.
+#include "game/frmtype.h"
+#include "platform/application.h"
+#include "platform/qt/form_view.h"
+#include "tests/support/qt_program.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace tappon;
+using namespace tappon::testing;
+
+namespace {
+
+// Types through the window system, so each key goes to whichever widget has the focus.
+void typeInto(QWindow* window, const char* text)
+{
+    for (const char* c = text; *c; ++c)
+        QTest::keyClick(window, *c);
+}
+
+// Records each mouse press on a control as "name x,y", in the control's twips.
+void recordPresses(Control& control, std::string name, std::vector<std::string>& presses)
+{
+    control.onMouseDown = [name = std::move(name), &presses](std::int16_t, std::int16_t, float x, float y) {
+        presses.push_back(name + " " + std::to_string(int(x)) + "," + std::to_string(int(y)));
+    };
+}
+
+}  // namespace
+
+class MainWindowInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
+    }
+    void cleanup() { program.reset(); }
+
+    void enterPressesTheDefaultButtonAndStartsAGame()
+    {
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_Return);
+        QCOMPARE(program->labelText("Label5"), QStringLiteral("60"));
+        QVERIFY(!program->widget("Command1")->isEnabled());
+    }
+
+    void typedKeysReachThePlayingField()
+    {
+        // Right after load all five letters show "0": one key hits all five.
+        typeInto(program->view().windowHandle(), "0");
+        QCOMPARE(program->labelText("Label4"), QStringLiteral("5"));
+    }
+
+    void inputMethodCommitStringsCountAsTypedCharacters()
+    {
+        QInputMethodEvent event;
+        event.setCommitString(QStringLiteral("0"));
+        QApplication::sendEvent(program->widget("Picture1"), &event);
+        QCOMPARE(program->labelText("Label4"), QStringLiteral("5"));
+    }
+
+    void clickingTheTimeBoxEmptiesIt()
+    {
+        auto* box = static_cast<QLineEdit*>(program->widget("Text1"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(program->main->Text1.text(), std::string());
+    }
+
+    void typingIntoTheTimeBoxReachesTheModel()
+    {
+        auto* box = static_cast<QLineEdit*>(program->widget("Text1"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        typeInto(program->view().windowHandle(), "2");
+        QCOMPARE(program->main->Text1.text(), std::string("2"));
+        QTest::keyClick(program->view().windowHandle(), Qt::Key_Return);
+        QCOMPARE(program->labelText("Label5"), QStringLiteral("120"));
+    }
+
+    void pressesOnALetterGoToItsLabelAndElsewhereToTheField()
+    {
+        QWidget* field = program->widget("Picture1");
+        Label& letter = program->main->Label1[0];
+        letter.setCaption("M");
+        letter.setLeft(600);
+        letter.setTop(900);
+        Label& under = program->main->Label1[4];
+        under.setCaption("M");
+        under.setLeft(600);
+        under.setTop(900);
+        std::vector<std::string> got;
+        recordPresses(letter, "Label1(0)", got);
+        recordPresses(under, "Label1(4)", got);
+        recordPresses(program->main->Picture1, "Picture1", got);
+        int clicks = 0;
+        under.onClick = [&clicks] { ++clicks; };
+        // The later label lies on top; positions count from the label's own corner.
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 200, 2 + 250));
+        under.setEnabled(false);
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        under.setVisible(false);
+        under.setEnabled(true);
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2 + 40 + 3, 2 + 60 + 4));
+        const std::vector<std::string> expected = {"Label1(4) 45,60", "Picture1 3000,3750", "Label1(0) 45,60",
+                                                   "Label1(0) 45,60"};
+        QCOMPARE(got, expected);
+        QCOMPARE(clicks, 1);
+    }
+
+private:
+    std::unique_ptr<QtProgram> program;
+};
+
+QTEST_MAIN(MainWindowInputTest)
+#include "main_window_input_test.moc"
