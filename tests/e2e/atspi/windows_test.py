@@ -17,6 +17,10 @@ CENTRING_PIXELS = 2
 # What a window manager must not offer on a window of fixed size, and on a modal one.
 FIXED_SIZE_ACTIONS = {"MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"}
 MODAL_ACTIONS = {"MINIMIZE"}
+# Window managers that take a modal dialog's word for it and offer no minimising there.
+# Openbox 3.6 and KWin 5.27 let every window minimise whatever it asks for (only other
+# window types lose the button there); there the modal window must not become a trap.
+HONOURS_MODAL = {"xfwm4", "mutter"}
 
 
 def screenshot(x, name, settle=0.0):
@@ -153,8 +157,9 @@ def test(p):
     if off_centre(about_frame, main_frame) > CENTRING_PIXELS:
         fault(f"the about window's frame {about_frame} is off the centre of the main window's frame {main_frame}")
     check_actions(x, about_wid, "about window", FIXED_SIZE_ACTIONS)
-    offered = x.allowed_actions(about_wid) or set()
-    if offered & MODAL_ACTIONS:
+    if os.environ.get("TAPPON_E2E_DESKTOP", "none") in HONOURS_MODAL:
+        check_actions(x, about_wid, "modal about window", MODAL_ACTIONS)
+    elif (x.allowed_actions(about_wid) or set()) & MODAL_ACTIONS:
         check_minimised_together(x, about_wid, main)
     screenshot(x, "about", settle=0.6)
     p.keys("Escape", window=about_wid)
