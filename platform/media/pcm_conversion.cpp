@@ -65,50 +65,24 @@ void writeSample(std::uint8_t* out, float value, PcmSampleType type)
     }
 }
 
-// The file's frames as floats in the target's channel count, at the file's rate.
-std::vector<float> remapChannels(const WavFile& wav, int targetChannels)
+// One source frame as floats in the target's channel count: channels are mixed down to
+// mono, mono is spread, other counts map channel by channel.
+void remapFrame(const std::uint8_t* in, const WavFormat& format, std::size_t channels, float* to)
 {
-    const WavFormat& format = wav.format;
-    const std::size_t frames = wav.frameCount();
     const auto sourceChannels = static_cast<std::size_t>(format.channels);
-    const auto channels = static_cast<std::size_t>(targetChannels);
-    std::vector<float> out(frames * channels, 0.0f);
-    for (std::size_t frame = 0; frame < frames; ++frame) {
-        const std::uint8_t* in = wav.data.data() + frame * static_cast<std::size_t>(format.bytesPerFrame());
-        float* to = out.data() + frame * channels;
-        auto sample = [&](std::size_t c) { return readSample(in + c * static_cast<std::size_t>(format.bytesPerSample()), format); };
-        if (channels == 1 && sourceChannels > 1) {
-            float sum = 0;
-            for (std::size_t c = 0; c < sourceChannels; ++c)
-                sum += sample(c);
-            to[0] = sum / static_cast<float>(sourceChannels);
-        } else if (sourceChannels == 1) {
-            std::fill(to, to + channels, sample(0));
-        } else {
-            for (std::size_t c = 0; c < std::min(channels, sourceChannels); ++c)
-                to[c] = sample(c);
-        }
+    auto sample = [&](std::size_t c) { return readSample(in + c * static_cast<std::size_t>(format.bytesPerSample()), format); };
+    std::fill(to, to + channels, 0.0f);
+    if (channels == 1 && sourceChannels > 1) {
+        float sum = 0;
+        for (std::size_t c = 0; c < sourceChannels; ++c)
+            sum += sample(c);
+        to[0] = sum / static_cast<float>(sourceChannels);
+    } else if (sourceChannels == 1) {
+        std::fill(to, to + channels, sample(0));
+    } else {
+        for (std::size_t c = 0; c < std::min(channels, sourceChannels); ++c)
+            to[c] = sample(c);
     }
-    return out;
-}
-
-std::vector<float> resample(const std::vector<float>& in, std::size_t channels, int fromRate, int toRate)
-{
-    if (fromRate == toRate || in.empty())
-        return in;
-    const std::size_t inFrames = in.size() / channels;
-    const auto outFrames = static_cast<std::size_t>(static_cast<double>(inFrames) * toRate / fromRate);
-    std::vector<float> out(outFrames * channels);
-    const double step = static_cast<double>(fromRate) / toRate;
-    for (std::size_t frame = 0; frame < outFrames; ++frame) {
-        const double position = static_cast<double>(frame) * step;
-        const auto left = std::min(static_cast<std::size_t>(position), inFrames - 1);
-        const std::size_t right = std::min(left + 1, inFrames - 1);
-        const auto weight = static_cast<float>(position - static_cast<double>(left));
-        for (std::size_t c = 0; c < channels; ++c)
-            out[frame * channels + c] = in[left * channels + c] * (1 - weight) + in[right * channels + c] * weight;
-    }
-    return out;
 }
 
 std::size_t silenceBytes(const PcmLayout& layout, int silenceMs)
@@ -150,25 +124,112 @@ bool matchingLayout(const WavFormat& format, PcmLayout& layout)
     return true;
 }
 
-std::vector<std::uint8_t> convertPcm(const WavFile& wav, const PcmLayout& target, int leadingMs, int trailingMs)
+PcmConverter::PcmConverter(const WavFormat& source, std::size_t frames, const PcmLayout& target)
+    : source_(source), target_(target), sourceFrames_(frames)
 {
-    std::vector<std::uint8_t> out;
-    const std::uint8_t silentByte = target.type == PcmSampleType::UInt8 ? 128 : 0;
     PcmLayout same;
     // Little-endian hosts only: the samples of a matching layout are copied as they are.
-    if (matchingLayout(wav.format, same) && same == target) {
-        out = wav.data;
-    } else {
-        const auto channels = static_cast<std::size_t>(target.channels);
-        const std::vector<float> frames
-            = resample(remapChannels(wav, target.channels), channels, wav.format.sampleRate, target.sampleRate);
-        const auto width = static_cast<std::size_t>(bytesPerSample(target.type));
-        out.resize(frames.size() * width);
-        for (std::size_t i = 0; i < frames.size(); ++i)
-            writeSample(out.data() + i * width, frames[i], target.type);
+    copies_ = matchingLayout(source, same) && same == target;
+    outFrames_ = source.sampleRate == target.sampleRate
+        ? frames
+        : static_cast<std::size_t>(static_cast<double>(frames) * target.sampleRate / source.sampleRate);
+}
+
+std::size_t PcmConverter::outputBytes() const
+{
+    if (copies_)
+        return sourceFrames_ * static_cast<std::size_t>(source_.bytesPerFrame());
+    return outFrames_ * static_cast<std::size_t>(target_.channels * bytesPerSample(target_.type));
+}
+
+void PcmConverter::convert(std::span<const std::uint8_t> in, std::vector<std::uint8_t>& out)
+{
+    const auto frameBytes = static_cast<std::size_t>(source_.bytesPerFrame());
+    const auto channels = static_cast<std::size_t>(target_.channels);
+    auto take = [&](const std::uint8_t* frames, std::size_t count) {
+        count = std::min(count, sourceFrames_ - framesIn_);
+        if (copies_) {
+            out.insert(out.end(), frames, frames + count * frameBytes);
+        } else {
+            const std::size_t at = window_.size();
+            window_.resize(at + count * channels);
+            for (std::size_t i = 0; i < count; ++i)
+                remapFrame(frames + i * frameBytes, source_, channels, window_.data() + at + i * channels);
+        }
+        framesIn_ += count;
+    };
+    if (!partial_.empty()) {
+        const std::size_t missing = std::min(frameBytes - partial_.size(), in.size());
+        partial_.insert(partial_.end(), in.begin(), in.begin() + static_cast<std::ptrdiff_t>(missing));
+        in = in.subspan(missing);
+        if (partial_.size() < frameBytes)
+            return;
+        take(partial_.data(), 1);
+        partial_.clear();
     }
-    out.insert(out.begin(), silenceBytes(target, leadingMs), silentByte);
-    out.resize(out.size() + silenceBytes(target, trailingMs), silentByte);
+    const std::size_t whole = in.size() / frameBytes;
+    take(in.data(), whole);
+    partial_.assign(in.begin() + static_cast<std::ptrdiff_t>(whole * frameBytes), in.end());
+    if (!copies_)
+        emitFrames(out);
+}
+
+void PcmConverter::emitFrames(std::vector<std::uint8_t>& out)
+{
+    const auto channels = static_cast<std::size_t>(target_.channels);
+    const auto width = static_cast<std::size_t>(bytesPerSample(target_.type));
+    auto write = [&](const float* frame) {
+        const std::size_t at = out.size();
+        out.resize(at + channels * width);
+        for (std::size_t c = 0; c < channels; ++c)
+            writeSample(out.data() + at + c * width, frame[c], target_.type);
+        ++framesOut_;
+    };
+    if (source_.sampleRate == target_.sampleRate) {
+        for (std::size_t i = 0; i < window_.size(); i += channels)
+            write(window_.data() + i);
+        window_.clear();
+        windowStart_ = framesIn_;
+        return;
+    }
+    // Linear interpolation between the two source frames around each target frame.
+    const double step = static_cast<double>(source_.sampleRate) / target_.sampleRate;
+    auto leftOf = [&](std::size_t frame) {
+        return std::min(static_cast<std::size_t>(static_cast<double>(frame) * step), sourceFrames_ - 1);
+    };
+    std::vector<float> frame(channels);
+    while (framesOut_ < outFrames_) {
+        const double position = static_cast<double>(framesOut_) * step;
+        const std::size_t left = leftOf(framesOut_);
+        const std::size_t right = std::min(left + 1, sourceFrames_ - 1);
+        if (right >= framesIn_)
+            break;
+        const auto weight = static_cast<float>(position - static_cast<double>(left));
+        const float* l = window_.data() + (left - windowStart_) * channels;
+        const float* r = window_.data() + (right - windowStart_) * channels;
+        for (std::size_t c = 0; c < channels; ++c)
+            frame[c] = l[c] * (1 - weight) + r[c] * weight;
+        write(frame.data());
+    }
+    // Keeps the frames the next target frame still needs.
+    const std::size_t keepFrom = framesOut_ < outFrames_ ? std::min(leftOf(framesOut_), framesIn_) : framesIn_;
+    window_.erase(window_.begin(), window_.begin() + static_cast<std::ptrdiff_t>((keepFrom - windowStart_) * channels));
+    windowStart_ = keepFrom;
+}
+
+std::vector<std::uint8_t> pcmSilence(const PcmLayout& layout, int ms)
+{
+    return std::vector<std::uint8_t>(silenceBytes(layout, ms), layout.type == PcmSampleType::UInt8 ? 128 : 0);
+}
+
+std::vector<std::uint8_t> convertPcm(const WavFile& wav, const PcmLayout& target, int leadingMs, int trailingMs)
+{
+    std::vector<std::uint8_t> out = pcmSilence(target, leadingMs);
+    PcmConverter converter(wav.format, wav.frameCount(), target);
+    out.reserve(out.size() + converter.outputBytes() + silenceBytes(target, trailingMs));
+    converter.convert(wav.data, out);
+    const auto trailing = pcmSilence(target, trailingMs);
+    out.insert(out.end(), trailing.begin(), trailing.end());
     return out;
 }
 

@@ -75,44 +75,64 @@ std::optional<WavFormat> parseFormat(std::span<const std::uint8_t> chunk)
 
 }  // namespace
 
-std::optional<WavFile> parseWav(std::span<const std::uint8_t> bytes)
+std::optional<WavLayout> locateWav(std::size_t size, const WavByteReader& read)
 {
-    if (bytes.size() < 12 || !hasTag(bytes, 0, "RIFF") || !hasTag(bytes, 8, "WAVE"))
+    std::array<std::uint8_t, 12> head{};
+    if (size < head.size() || !read(0, head) || !hasTag(head, 0, "RIFF") || !hasTag(head, 8, "WAVE"))
         return std::nullopt;
     // Writers disagree about the RIFF size; the chunks themselves must be whole.
-    const std::size_t riffEnd = std::min<std::size_t>(bytes.size(), std::size_t{readU32(bytes, 4)} + 8);
+    const std::size_t riffEnd = std::min<std::size_t>(size, std::size_t{readU32(head, 4)} + 8);
     if (riffEnd < 12)
         return std::nullopt;
 
     std::optional<WavFormat> format;
-    std::optional<std::span<const std::uint8_t>> data;
+    std::optional<std::pair<std::size_t, std::size_t>> data;  // offset and size
     std::size_t at = 12;
     while (riffEnd - at >= 8 && !(format && data)) {
-        const std::size_t size = readU32(bytes, at + 4);
-        const std::size_t body = at + 8;
-        if (size > riffEnd - body)
+        std::array<std::uint8_t, 8> header{};
+        if (!read(at, header))
             return std::nullopt;
-        const auto chunk = bytes.subspan(body, size);
-        if (hasTag(bytes, at, "fmt ") && !format) {
-            format = parseFormat(chunk);
+        const std::size_t chunkSize = readU32(header, 4);
+        const std::size_t body = at + 8;
+        if (chunkSize > riffEnd - body)
+            return std::nullopt;
+        if (hasTag(header, 0, "fmt ") && !format) {
+            // The longest format chunk read is WAVE_FORMAT_EXTENSIBLE's 40 bytes.
+            std::array<std::uint8_t, 40> chunk{};
+            const auto part = std::span(chunk).first(std::min(chunkSize, chunk.size()));
+            if (!read(body, part))
+                return std::nullopt;
+            format = parseFormat(part);
             if (!format)
                 return std::nullopt;
-        } else if (hasTag(bytes, at, "data") && !data) {
-            data = chunk;
+        } else if (hasTag(header, 0, "data") && !data) {
+            data = {body, chunkSize};
         }
         // Chunks are padded to an even size; the pad byte of the last one may be missing.
-        at = body + size + (size & 1);
+        at = body + chunkSize + (chunkSize & 1);
         if (at > riffEnd)
             break;
     }
     if (!format || !data)
         return std::nullopt;
+    const auto frameBytes = static_cast<std::size_t>(format->bytesPerFrame());
+    return WavLayout{*format, data->first, data->second - data->second % frameBytes};
+}
 
+std::optional<WavFile> parseWav(std::span<const std::uint8_t> bytes)
+{
+    const auto layout = locateWav(bytes.size(), [bytes](std::size_t offset, std::span<std::uint8_t> out) {
+        if (offset > bytes.size() || out.size() > bytes.size() - offset)
+            return false;
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
+        return true;
+    });
+    if (!layout)
+        return std::nullopt;
     WavFile wav;
-    wav.format = *format;
-    const std::size_t frameBytes = static_cast<std::size_t>(format->bytesPerFrame());
-    const std::size_t whole = data->size() - data->size() % frameBytes;
-    wav.data.assign(data->begin(), data->begin() + static_cast<std::ptrdiff_t>(whole));
+    wav.format = layout->format;
+    const auto data = bytes.subspan(layout->dataOffset, layout->dataBytes);
+    wav.data.assign(data.begin(), data.end());
     return wav;
 }
 

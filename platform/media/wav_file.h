@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -32,6 +33,23 @@ struct WavFile {
 
     std::size_t frameCount() const { return data.size() / static_cast<std::size_t>(format.bytesPerFrame()); }
 };
+
+// Where a WAV file's samples lie: the whole frames of its data chunk.
+struct WavLayout {
+    WavFormat format;
+    std::size_t dataOffset = 0;
+    std::size_t dataBytes = 0;  // whole frames only
+
+    std::size_t frameCount() const { return dataBytes / static_cast<std::size_t>(format.bytesPerFrame()); }
+};
+
+// Fills `out` with the file's bytes from `offset` on; false when they cannot be read.
+using WavByteReader = std::function<bool(std::size_t offset, std::span<std::uint8_t> out)>;
+
+// Finds the format and the samples of a RIFF/WAVE file of `size` bytes, reading its chunk
+// headers and its format chunk only, so that a large file need not be held in memory.
+// The same rules as parseWav's decide what is malformed.
+std::optional<WavLayout> locateWav(std::size_t size, const WavByteReader& read);
 
 // Reads a RIFF/WAVE file held in memory. Chunks other than "fmt " and "data" are skipped.
 // Anything malformed or unsupported gives nullopt; the bytes are never read out of bounds.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -78,6 +79,39 @@ TEST(PcmConversion, WidensTwentyFourBitSamplesToThirtyTwo)
     ASSERT_EQ(out.size(), 4u);
     std::memcpy(&value, out.data(), 4);
     EXPECT_EQ(value, 0x12345600);
+}
+
+TEST(PcmConversion, BlockByBlockGivesTheSameBytesAsTheWhole)
+{
+    // A large effect is converted a block at a time; blocks that split frames, and every
+    // kind of conversion, give exactly what one conversion of the whole file gives.
+    struct Case {
+        WavFormat format;
+        PcmLayout target;
+    };
+    const Case cases[] = {
+        {{WavSampleType::Integer, 16, 2, 8000}, {PcmSampleType::Int16, 2, 8000}},   // copied
+        {{WavSampleType::Integer, 24, 2, 8000}, {PcmSampleType::Int16, 2, 8000}},   // narrowed
+        {{WavSampleType::Integer, 16, 2, 8000}, {PcmSampleType::Float, 1, 8000}},   // mixed down
+        {{WavSampleType::Integer, 8, 1, 8000}, {PcmSampleType::Int32, 2, 22050}},   // raised rate
+        {{WavSampleType::Integer, 16, 2, 44100}, {PcmSampleType::Int16, 2, 8000}},  // lowered rate
+    };
+    for (const Case& c : cases) {
+        WavFile wav;
+        wav.format = c.format;
+        for (int i = 0; i < 3000 * c.format.bytesPerFrame(); ++i)
+            wav.data.push_back(static_cast<std::uint8_t>(i * 37 + i / 7));
+        const std::vector<std::uint8_t> whole = convertPcm(wav, c.target, 0, 0);
+        for (const std::size_t block : {std::size_t{1}, std::size_t{5}, std::size_t{4096}}) {
+            PcmConverter converter(wav.format, wav.frameCount(), c.target);
+            std::vector<std::uint8_t> streamed;
+            for (std::size_t at = 0; at < wav.data.size(); at += block)
+                converter.convert(std::span(wav.data).subspan(at, std::min(block, wav.data.size() - at)), streamed);
+            EXPECT_EQ(streamed, whole) << c.format.bitsPerSample << " bits to rate " << c.target.sampleRate
+                                       << ", blocks of " << block;
+            EXPECT_EQ(converter.outputBytes(), whole.size());
+        }
+    }
 }
 
 }  // namespace

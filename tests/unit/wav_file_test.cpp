@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -219,6 +220,27 @@ TEST(WavFile, RejectsRiffSizeTooSmallToHoldTheFormType)
     file[4] = 2;
     file[5] = file[6] = file[7] = 0;
     EXPECT_FALSE(parseWav(file));
+}
+
+TEST(WavFile, LocatesTheSamplesWithoutReadingThem)
+{
+    // A large effect is streamed: finding its samples reads the chunk headers and the
+    // format only, never a byte of the data chunk, wherever the chunks lie.
+    const Bytes samples(4000, 0x55);
+    for (const bool dataFirst : {false, true}) {
+        const Bytes file = dataFirst ? riff({{"data", samples}, {"fmt ", pcmFmt(2, 8000, 16)}})
+                                     : riff({{"LIST", Bytes(7, 1)}, {"fmt ", pcmFmt(2, 8000, 16)}, {"data", samples}});
+        std::size_t bytesRead = 0;
+        const auto layout = locateWav(file.size(), [&](std::size_t offset, std::span<std::uint8_t> out) {
+            bytesRead += out.size();
+            std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(offset), out.size(), out.begin());
+            return true;
+        });
+        ASSERT_TRUE(layout) << dataFirst;
+        EXPECT_EQ(layout->frameCount(), 1000u);
+        EXPECT_TRUE(std::equal(samples.begin(), samples.end(), file.begin() + static_cast<std::ptrdiff_t>(layout->dataOffset)));
+        EXPECT_LT(bytesRead, 100u) << dataFirst;
+    }
 }
 
 }  // namespace
