@@ -80,7 +80,6 @@ public:
     // The toolkit reports where the window really is and how thick its frame is.
     void setPositionFromPlatform(Twips left, Twips top);
     void setFrameMetrics(FrameMetrics frame) { frame_ = frame; }
-    const FrameMetrics& frameMetrics() const { return frame_; }
 
     const Picture& icon() const { return icon_; }
     void setIcon(Picture icon);
