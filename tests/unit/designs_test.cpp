@@ -3,9 +3,16 @@
 // Every window design is well formed: unique names, real containers, a sane focus
 // order, and pictures that exist among the program's resources.
 #include "designs/designs.h"
+#include "platform/button.h"
+#include "platform/form.h"
+#include "platform/label.h"
+#include "platform/line.h"
+#include "platform/menu_item.h"
+#include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -88,6 +95,36 @@ TEST_P(DesignTest, TheWindowHasAClientArea)
     EXPECT_GT(design().clientWidth, 0);
     EXPECT_GT(design().clientHeight, 0);
     EXPECT_FALSE(design().name.empty());
+}
+
+// What a window's code finds when it starts is what its design says, control by control.
+TEST_P(DesignTest, EveryBuiltControlStartsAsDesigned)
+{
+    testing::Harness h;
+    const Form form(h.app, design());
+    for (const ControlDesign& d : design().controls) {
+        const Control& c = form.find(d.name, d.index);
+        SCOPED_TRACE(c.displayName());
+        EXPECT_EQ(c.kind(), d.kind);
+        EXPECT_EQ(c.container() ? c.container()->name() : std::string(), d.container);
+        if (const auto* line = dynamic_cast<const Line*>(&c)) {
+            EXPECT_EQ((std::array{line->x1(), line->y1(), line->x2(), line->y2()}), (std::array{d.x1, d.y1, d.x2, d.y2}));
+        } else {
+            EXPECT_EQ((std::array{c.left(), c.top(), c.width(), c.height()}), (std::array{d.left, d.top, d.width, d.height}));
+        }
+        EXPECT_EQ(c.visible(), d.visible);
+        EXPECT_EQ(c.enabled(), d.enabled);
+        const std::string* caption = nullptr;
+        if (const auto* label = dynamic_cast<const Label*>(&c))
+            caption = &label->caption();
+        else if (const auto* button = dynamic_cast<const Button*>(&c))
+            caption = &button->caption();
+        else if (const auto* item = dynamic_cast<const MenuItem*>(&c))
+            caption = &item->caption();
+        if (caption) {
+            EXPECT_EQ(*caption, d.caption);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllWindows, DesignTest,
