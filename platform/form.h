@@ -105,7 +105,9 @@ public:
     void click(Control& control);
     void keyDown(std::int16_t keyCode, std::int16_t shift = 0);
     void keyPress(std::int16_t keyAscii);
-    // Presses the menu item with this shortcut, if it is enabled. True when one matched.
+    // A key named as the designs name shortcuts ("F2", "Ctrl+P"): presses the menu item
+    // with that shortcut while it and its menus are enabled. True when it did; the key
+    // is then used up, otherwise it goes on as a key press.
     bool shortcut(std::string_view keyName);
     // A mouse press on a control (or, with nullptr, on the window's own surface).
     void mouseDown(Control* control, std::int16_t button, std::int16_t shift, float x, float y);

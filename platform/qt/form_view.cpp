@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tappon {
 
@@ -196,6 +197,7 @@ void FormView::moveEvent(QMoveEvent* event)
 void FormView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    shortcuts_.watch(*windowHandle());
     placement_->reportGeometry();
 }
 

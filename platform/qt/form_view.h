@@ -8,6 +8,7 @@
 #include "platform/qt/control_views.h"
 #include "platform/qt/form_input.h"
 #include "platform/qt/form_menu_bar.h"
+#include "platform/qt/menu_shortcuts.h"
 #include "platform/qt/window_style.h"
 #include "platform/qt/window_title.h"
 
@@ -74,6 +75,7 @@ public:
 
     // Input from the widgets.
     FormInput& input() { return input_; }
+    MenuShortcuts& shortcuts() { return shortcuts_; }
     void focusReported(Control& control);
 
     void formChanged(Form& form, Property property) override;
@@ -96,8 +98,9 @@ private:
     QFont windowFont_;
     ClientArea* client_ = nullptr;
     ControlViews controls_;
-    FormMenuBar menus_;
     FormInput input_{*this};
+    MenuShortcuts shortcuts_{*this};
+    FormMenuBar menus_;
     WindowTitle title_{*this};
     std::unique_ptr<WindowPlacement> placement_;
     bool detached_ = false;

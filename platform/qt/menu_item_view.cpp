@@ -5,17 +5,14 @@
 #include "platform/qt/form_view.h"
 
 #include <QAction>
-#include <QKeySequence>
 
 namespace tappon {
 
 MenuItemView::MenuItemView(FormView& owner, MenuItem& item, QAction* action)
     : owner_(owner), item_(item), action_(action)
 {
-    if (!item_.isSeparator() && !item_.shortcut().empty()) {
-        action_->setShortcut(QKeySequence::fromString(QString::fromStdString(item_.shortcut()), QKeySequence::PortableText));
-        action_->setShortcutContext(Qt::WindowShortcut);
-    }
+    if (!item_.isSeparator() && !item_.shortcut().empty())
+        owner_.shortcuts().show(*action_, item_.shortcut());
     QObject::connect(action_, &QAction::triggered, &owner_, [this] { owner_.input().menuTriggered(*this); });
 }
 

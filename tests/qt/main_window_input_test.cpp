@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-// Typing, the input method and mouse presses on the main window reach the model: the
-// default button, the playing field, the time box and the falling letters.
+// Typing, the input method, menu shortcuts and mouse presses on the main window reach
+// the model: the default button, the playing field, the menu items, the time box and
+// the falling letters.
 #include "game/frmtype.h"
 #include "platform/application.h"
 #include "platform/qt/form_view.h"
@@ -69,6 +70,45 @@ private slots:
         event.setCommitString(QStringLiteral("0"));
         QApplication::sendEvent(program->widget("Picture1"), &event);
         QCOMPARE(program->labelText("Label4"), QStringLiteral("5"));
+    }
+
+    void menuShortcutsRunTheirItemOnlyWhileTheModelLetsThem_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("expected");
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        QTest::newRow("F1 helps") << Qt::Key_F1 << none << "" << "care";
+        QTest::newRow("F2 starts") << Qt::Key_F2 << none << "" << "play";
+        QTest::newRow("Ctrl+P pauses") << Qt::Key_P << Qt::KeyboardModifiers(Qt::ControlModifier) << "enable pause"
+                                       << "key 17 pause1";
+        // A key the menu does not take goes on to the focused control.
+        QTest::newRow("Ctrl+P with pause disabled") << Qt::Key_P << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
+                                                    << "key 17 key 80";
+        QTest::newRow("F2 with its menu disabled") << Qt::Key_F2 << none << "disable menu" << "key 113";
+        QTest::newRow("F2 under the about window") << Qt::Key_F2 << none << "about" << "";
+    }
+
+    void menuShortcutsRunTheirItemOnlyWhileTheModelLetsThem()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, before);
+        QFETCH(QString, expected);
+        frmtype& main = *program->main;
+        QStringList ran;
+        for (MenuItem* item : {&main.care, &main.play, &main.pause1})
+            item->onClick = [item, &ran] { ran << QString::fromStdString(item->name()); };
+        main.Picture1.onKeyDown = [&ran](std::int16_t code, std::int16_t) { ran << QStringLiteral("key %1").arg(code); };
+        if (before == "enable pause")
+            main.pause1.setEnabled(true);
+        if (before == "disable menu")
+            main.form().find("sz").setEnabled(false);
+        if (before == "about")
+            main.form().click(main.guanyu);
+        QTest::keyClick(program->view().windowHandle(), key, modifiers);
+        QCOMPARE(ran.join(u' '), expected);
     }
 
     void clickingTheTimeBoxEmptiesIt()

@@ -155,29 +155,6 @@ private slots:
         QCOMPARE(program->main->form().focused(), &program->main->Picture1);
     }
 
-    void f2StartsAGame()
-    {
-        QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
-        QCOMPARE(program->labelText("Label5"), QStringLiteral("60"));
-        QVERIFY(program->action("pause1")->isEnabled());
-    }
-
-    void ctrlPPausesARunningGame()
-    {
-        QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
-        QTest::keyClick(program->view().windowHandle(), Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(program->main->paused);
-        QVERIFY(program->widget("Command1")->isEnabled());
-        QVERIFY(!program->action("pause1")->isEnabled());
-    }
-
-    void ctrlPDoesNothingWhilePauseIsDisabled()
-    {
-        QTest::keyClick(program->view().windowHandle(), Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(!program->main->paused);
-        QVERIFY(!program->main->Timer1.enabled());
-    }
-
     void soundItemTogglesOncePerClick()
     {
         // The handler inverts the mark; the action must show the model's mark, not flip again.
