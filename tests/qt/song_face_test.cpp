@@ -5,6 +5,7 @@
 // bitmaps, advances and hinting. Neither face may fall back on another, so a character
 // the own face lacks is drawn as its empty glyph and shows as a difference.
 #include "designs/designs.h"
+#include "game/frmtype.h"
 #include "platform/qt/qt_fonts.h"
 
 #include <QFontDatabase>
@@ -16,6 +17,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTranslator>
+#include "tests/support/harness.h"
+
 #include <QtTest>
 
 #include <algorithm>
@@ -64,6 +67,19 @@ private slots:
         const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
         for (const QAction* action : menu->actions())
             texts_.push_back(action->text());
+        // The game's own boxes: the warning about the time, and a verdict.
+        testing::Harness h;
+        frmtype& game = h.app.load<frmtype>();
+        h.app.show(game, ShowMode::Modeless);
+        for (const char* minutes : {"x", ".01"}) {
+            game.form().setFocus(game.Picture1);
+            game.Text1.setTextFromInput(minutes);
+            game.form().click(game.Command1);
+        }
+        h.advanceMs(1000);
+        QCOMPARE(h.messageBox.shown.size(), 2u);
+        for (const testing::ShownMessage& message : h.messageBox.shown)
+            texts_.push_back(QString::fromStdString(message.prompt));
     }
 
     void drawsEveryTextAsTheInstalledFace()
