@@ -16,7 +16,7 @@ than in the whole face.
 
     make_song_face.py --source uming.ttc --index 0 --sources DIR... \
         [--qt-translations qtbase_zh_CN.qm --qt-contexts C1,C2] \
-        --output face.ttf --characters characters.txt
+        --output face.ttf
 """
 import argparse
 import datetime
@@ -108,14 +108,13 @@ def main():
     parser.add_argument("--qt-translations")
     parser.add_argument("--qt-contexts", default="")
     parser.add_argument("--output", required=True)
-    parser.add_argument("--characters", required=True)
     args = parser.parse_args()
 
     wanted = {chr(c) for c in range(0x20, 0x7F)} | literal_characters(args.sources) | set(AUTOHINTER_CHARACTERS)
     if args.qt_translations:
         for text in qm_translations(args.qt_translations, set(args.qt_contexts.split(","))):
             wanted |= set(text)
-    wanted = {c for c in wanted if c.isprintable() or c == " "}
+    wanted = {c for c in wanted if c.isprintable()}
 
     options = subset.Options()
     options.font_number = args.index
@@ -146,16 +145,13 @@ def main():
     # modified font.
     names = font["name"]
     for record in list(names.names):
-        if record.nameID in (1, 4, 16):
-            record.string = FAMILY
-        elif record.nameID == 3:
+        if record.nameID in (1, 3, 4, 16):
             record.string = FAMILY
         elif record.nameID == 6:
             record.string = POSTSCRIPT_NAME
     names.setName(notice(), 10, 3, 1, 0x409)
     names.setName(notice(), 10, 1, 0, 0)
     subset.save_font(font, args.output, options)
-    pathlib.Path(args.characters).write_text("".join(sorted(wanted)) + "\n", encoding="utf-8")
 
 
 if __name__ == "__main__":
