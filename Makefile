@@ -7,10 +7,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
+# The program's Song face is cut out of fonts-arphic-uming's at build time (fonts/).
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
-                  libxcb1-dev libgtest-dev
-RUN_PACKAGES   := qt6-translations-l10n \
-                  fonts-arphic-uming fonts-dancingscript
+                  libxcb1-dev libgtest-dev fontconfig fonts-arphic-uming python3-fonttools
+RUN_PACKAGES   := qt6-translations-l10n fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
                   appstream desktop-file-utils weston qt6-wayland \

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/chinese_font_check.h"
 
+#include "platform/qt/qt_fonts.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -11,9 +13,10 @@ namespace tappon {
 
 void reportMissingChineseFont()
 {
-    // Any face that covers Simplified Chinese will do: fontconfig falls back on it when
-    // the Song face is missing.
-    if (!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
+    // The program's own Song face holds every character its windows show. Without it,
+    // any installed face that covers Simplified Chinese will do: fontconfig falls back
+    // on it when the Song face is missing.
+    if (!ownSongFamily().isEmpty() || !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
         return;
     std::fputs("tappon: no Chinese font is installed, so the captions show as boxes; "
                "install the package fonts-arphic-uming (the face AR PL UMing CN)\n",

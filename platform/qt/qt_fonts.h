@@ -9,8 +9,15 @@
 
 namespace tappon {
 
+// The family of the program's own Song face, registered at the first call: the
+// characters its windows show, cut at build time out of AR PL UMing CN and renamed, so
+// that the program reads that small face instead of the whole installed collection.
+// Empty when the program was built without it. Needs the application object.
+const QString& ownSongFamily();
+
 // The real families to try, in order, for a family a design asks for. Families this
-// desktop may lack get explicit fallbacks; an unknown family is tried as it is.
+// desktop may lack get explicit fallbacks, the program's own Song face before the
+// installed one; an unknown family is tried as it is.
 QStringList fontFamilies(const std::string& designFamily);
 
 // The font for a design font, sized in pixels (points x 4/3) so that text takes the

@@ -3,11 +3,15 @@
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 # The captions are Chinese and need a face with Chinese characters. With the Song face
 # installed they are drawn as characters, and the program says nothing about fonts.
-# With no Chinese face at all they can only be boxes: the program says once, on
-# standard error, which package brings the face, and still works: it shows its main
-# window, the falling letters are drawn in their colours and move, and the exit item
-# ends it cleanly. Fontconfig is given configurations of its own: the DejaVu faces with
-# and without the Song face.
+# The program has a Song face of its own, cut out of the installed one at build time
+# (TAPPON_E2E_OWN_SONG=1 says the build made it): it draws with that, never reading
+# the installed collection, and with no Chinese face installed at all its captions
+# are the same characters, pixel for pixel, and it says nothing either. A program
+# built without it can only draw boxes then: it says once, on standard error, which
+# package brings the face. Either way it still works: it shows its main window, the
+# falling letters are drawn in their colours and move, and the exit item ends it
+# cleanly. Fontconfig is given configurations of its own: the DejaVu faces with and
+# without the Song face.
 set -uo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,9 +21,11 @@ command -v fc-list >/dev/null || e2e_skip "fc-list is not installed"
 command -v python3 >/dev/null || e2e_skip "python3 is not installed"
 dejavu=$(fc-list : file | sed -n 's|^\(.*/\)DejaVuSans\.ttf:.*|\1|p' | head -n1)
 [ -n "$dejavu" ] || e2e_skip "no DejaVu fonts to fall back on"
-song=$(fc-list 'AR PL UMing CN' file | sed -n 's|^\(.*/\)[^/]*:.*|\1|p' | head -n1)
-[ -n "$song" ] || e2e_skip "the Song face (fonts-arphic-uming) is not installed"
+song_file=$(fc-list 'AR PL UMing CN' file | sed -n 's|^\(.*\): *$|\1|p' | head -n1)
+[ -n "$song_file" ] || e2e_skip "the Song face (fonts-arphic-uming) is not installed"
+song=$(dirname "$song_file")
 package=fonts-arphic-uming
+own_song=${TAPPON_E2E_OWN_SONG:-0}
 
 # Writes a fontconfig configuration with the font folders $2... to $1.
 font_config() {
@@ -54,9 +60,13 @@ read -r cells shapes < <(caption_cells song)
 echo "with the Song face: $cells cells in the caption, $shapes shapes"
 [ "$cells" -ge 4 ] && [ "$shapes" -ge 4 ] || e2e_fail "the caption is not drawn as four different characters"
 [ "$(font_notices "$E2E_TMP/song.log")" = 0 ] || e2e_fail "a font notice with the Song face installed: $(cat "$E2E_TMP/song.log")"
+if [ "$own_song" = 1 ]; then
+    grep -qF "$song_file" "/proc/$GAME_PID/maps" && e2e_fail "the program reads $song_file rather than its own face"
+    echo "the program's own face is drawn, $song_file is not read"
+fi
 game_exit_via_menu || e2e_fail "the exit item did not end the program"
 
-# DejaVu alone: boxes, the notice, and a game that still plays.
+# DejaVu alone: the program's own face (or boxes and the notice), and a game that still plays.
 export FONTCONFIG_FILE=$E2E_TMP/dejavu.conf
 families=$(fc-list : family)
 echo "faces left: $(echo "$families" | sort -u | tr '\n' ';')"
@@ -67,11 +77,18 @@ game_title_moves 2 || e2e_fail "the title banner stands still"
 import -window "$GAME_MAIN" "$E2E_TMP/main-window.png"
 read -r cells shapes < <(caption_cells dejavu)
 echo "without a Chinese face: $cells cells in the caption, $shapes shapes"
-# Boxes, all alike: had the criterion above nothing to tell apart, this would not hold.
-[ "$cells" -ge 4 ] && [ "$shapes" = 1 ] || e2e_fail "the caption without a Chinese face is not four boxes"
 notices=$(font_notices "$E2E_TMP/program.log")
-[ "$notices" = 1 ] || e2e_fail "$notices notices naming $package on standard error: $(cat "$E2E_TMP/program.log")"
-echo "notice: $(grep -- "$package" "$E2E_TMP/program.log")"
+if [ "$own_song" = 1 ]; then
+    same=$(compare -metric AE "$E2E_TMP/song.png" "$E2E_TMP/dejavu.png" null: 2>&1 || true)
+    echo "pixels of the caption unlike those with the Song face installed: $same"
+    [ "${same%% *}" = 0 ] || e2e_fail "the caption without a Chinese face installed is not drawn as with it"
+    [ "$notices" = 0 ] || e2e_fail "a font notice although the program has its own face: $(cat "$E2E_TMP/program.log")"
+else
+    # Boxes, all alike: had the criterion above nothing to tell apart, this would not hold.
+    [ "$cells" -ge 4 ] && [ "$shapes" = 1 ] || e2e_fail "the caption without a Chinese face is not four boxes"
+    [ "$notices" = 1 ] || e2e_fail "$notices notices naming $package on standard error: $(cat "$E2E_TMP/program.log")"
+    echo "notice: $(grep -- "$package" "$E2E_TMP/program.log")"
+fi
 
 game_start "0.1"
 sleep 1.5
