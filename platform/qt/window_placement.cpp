@@ -122,6 +122,7 @@ void WindowPlacement::centreAgainOnceFramed(const QRect& area)
         } else if (!stopped_ && !deadline.hasExpired()) {
             return;
         }
+        setSeeThrough(window_, false);
         poll->stop();
         poll->deleteLater();
     });

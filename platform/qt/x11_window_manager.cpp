@@ -119,6 +119,24 @@ std::optional<QMargins> frameExtents(QWidget& window)
     return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"));
 }
 
+void setSeeThrough(QWidget& window, bool seeThrough)
+{
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
+        return;
+    const xcb_atom_t opacity = internAtom(native.connection, "_NET_WM_WINDOW_OPACITY");
+    if (opacity == XCB_ATOM_NONE)
+        return;
+    if (seeThrough) {
+        const std::uint32_t none = 0;
+        xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.id, opacity, XCB_ATOM_CARDINAL, 32, 1,
+                            &none);
+    } else {
+        xcb_delete_property(native.connection, native.id, opacity);
+    }
+    xcb_flush(native.connection);
+}
+
 bool windowManagerRuns(QWidget& window)
 {
     const NativeWindow native = nativeWindowOf(window);

@@ -22,6 +22,11 @@ std::optional<QMargins> requestFrameExtents(QWidget& window);
 // The frame the window manager has put around a window (_NET_FRAME_EXTENTS).
 std::optional<QMargins> frameExtents(QWidget& window);
 
+// Makes the window see-through, or no longer, where a compositor draws the windows
+// (_NET_WM_WINDOW_OPACITY 0, or none): a window is not seen in a place it is about to
+// leave.
+void setSeeThrough(QWidget& window, bool seeThrough);
+
 // True while a window manager runs on the window's screen.
 bool windowManagerRuns(QWidget& window);
 

@@ -80,6 +80,14 @@ def check_minimised_together(x, modal, main):
         fault(f"minimising the modal about window: {error}")
 
 
+def check_placed_once(x, wid, what):
+    """A window must not be seen jumping once framed, where the window manager frames it
+    without saying beforehand how thick the frame is (KWin)."""
+    places = x.places_seen_since_mapped(wid)
+    if len(places) > 1:
+        fault(f"the {what} was seen moving after it was shown: its corner went {places}")
+
+
 def other_window(p, main):
     """The program's one mapped X window besides the main window."""
     for wid in t.xdotool("search", "--onlyvisible", "--pid", str(p.process.pid)).split():
@@ -89,6 +97,8 @@ def other_window(p, main):
 
 
 def test(p):
+    # Every move of a window is recorded from the start, while the splash is up.
+    x = XWindows()
     # The splash first: an accessible name, no title.
     splash = p.wait_window("frmSplash", 5)
     if splash.name != "Tappon":
@@ -98,7 +108,6 @@ def test(p):
     p.wait_window("frmtype", 6)
     p.wait_window_gone("frmSplash", 2)
     main = p.main_window_id()
-    x = XWindows()
 
     # The main window: centred on the screen, frame included; fixed in size.
     width, height = x.screen_size()
@@ -143,6 +152,7 @@ def test(p):
     p.keys("Escape", window=wid)
     p.wait_window_gone("Frmhelp", 4)
     check_focus_back(x, main, "help window")
+    check_placed_once(x, main, "main window")
 
     # About: Alt+H opens the help menu, A chooses the about item: centred on the main
     # window, frames included, and neither resizable nor to be minimised; Esc closes it.
@@ -156,6 +166,8 @@ def test(p):
     about_frame = wait_until(lambda: framed(x, about_wid, main), 3, "the about window's frame")
     if off_centre(about_frame, main_frame) > CENTRING_PIXELS:
         fault(f"the about window's frame {about_frame} is off the centre of the main window's frame {main_frame}")
+    time.sleep(0.1)
+    check_placed_once(x, about_wid, "about window")
     check_actions(x, about_wid, "about window", FIXED_SIZE_ACTIONS)
     if os.environ.get("TAPPON_E2E_DESKTOP", "none") in HONOURS_MODAL:
         check_actions(x, about_wid, "modal about window", MODAL_ACTIONS)
