@@ -10,7 +10,7 @@ import time
 
 import tappon_atspi as t
 from tappon_atspi import fail, wait_until
-from x_windows import XWindows, off_centre
+from x_windows import XWindows, off_centre, start_top_panel, work_area
 
 # Positions are kept in twips, 15 to a pixel: a centred window may round a pixel off.
 CENTRING_PIXELS = 2
@@ -183,4 +183,11 @@ def test(p):
         fail(f"{len(faults)} faults: " + "; ".join(faults))
 
 
+# A panel along the top, under a compositor that keeps windows off it and under a window
+# manager: windows are still placed as designed and the help window still slides in
+# from above the screen.
+PANEL_PIXELS = 32
+if os.environ.get("TAPPON_E2E_DESKTOP", "none") in {"mutter", "openbox"}:
+    panel = start_top_panel(PANEL_PIXELS)
+    wait_until(lambda: (work_area(panel) or (0, 0))[1] == PANEL_PIXELS, 3, "the panel's room kept from windows")
 t.run(test)

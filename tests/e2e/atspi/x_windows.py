@@ -186,3 +186,29 @@ def off_centre(box, around):
     """How far box's centre lies from around's, the larger of the two distances."""
     (ax, ay), (bx, by) = centre(box), centre(around)
     return max(abs(ax - bx), abs(ay - by))
+
+
+def start_top_panel(height):
+    """Maps a panel along the top of the screen, as a desktop's top bar is: a dock window
+    that keeps `height` pixels from other windows. Returns its connection, which keeps it."""
+    panel = display.Display()
+    screen = panel.screen()
+    window = screen.root.create_window(0, 0, screen.width_in_pixels, height, 0, screen.root_depth,
+                                       background_pixel=screen.white_pixel)
+    window.change_property(panel.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM, 32,
+                           [panel.intern_atom("_NET_WM_WINDOW_TYPE_DOCK")])
+    # Left, right, top, bottom; then the ends of each edge's strip.
+    strut = [0, 0, height, 0]
+    window.change_property(panel.intern_atom("_NET_WM_STRUT"), Xatom.CARDINAL, 32, strut)
+    window.change_property(panel.intern_atom("_NET_WM_STRUT_PARTIAL"), Xatom.CARDINAL, 32,
+                           strut + [0, 0, 0, 0, 0, screen.width_in_pixels - 1, 0, 0])
+    window.map()
+    panel.sync()
+    return panel
+
+
+def work_area(connection):
+    """x, y, width, height of the screen's part that the window manager leaves to windows."""
+    root = connection.screen().root
+    value = root.get_full_property(connection.intern_atom("_NET_WORKAREA"), Xatom.CARDINAL)
+    return tuple(value.value[:4]) if value else None
