@@ -57,14 +57,16 @@ bool managerSupports(const NativeWindow& native, xcb_atom_t feature)
     return false;
 }
 
-std::optional<QMargins> readFrameExtents(const NativeWindow& native, xcb_atom_t property)
+// The frame in the window's own pixels: the window manager gives it in the screen's,
+// of which a window on a screen scaled 2x has two to each of its own.
+std::optional<QMargins> readFrameExtents(const NativeWindow& native, xcb_atom_t property, qreal ratio)
 {
     const std::vector<std::uint32_t> extents = cardinals(native.connection, native.id, property);
     if (extents.size() != 4)
         return std::nullopt;
+    const auto own = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
     // Left, right, top, bottom.
-    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]), static_cast<int>(extents[1]),
-                    static_cast<int>(extents[3]));
+    return QMargins(own(extents[0]), own(extents[2]), own(extents[1]), own(extents[3]));
 }
 
 }  // namespace
@@ -80,7 +82,7 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
         return std::nullopt;
     // The frame depends on whether the window can be resized: the size hints go first
     // (the toolkit writes its own, the same, when it maps the window).
-    const QSize size = window.size();
+    const QSize size = window.size() * window.devicePixelRatioF();
     // Minimum and maximum size, and the window's position given as its client area's.
     constexpr std::uint32_t kMinMaxAndGravity = 16 | 32 | 512;
     constexpr std::uint32_t kStaticGravity = 10;
@@ -104,7 +106,7 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     QElapsedTimer waited;
     waited.start();
     do {
-        if (const std::optional<QMargins> answer = readFrameExtents(native, extents))
+        if (const std::optional<QMargins> answer = readFrameExtents(native, extents, window.devicePixelRatioF()))
             return answer;
         QThread::msleep(2);
     } while (waited.elapsed() < kFrameAnswerMs);
@@ -116,7 +118,7 @@ std::optional<QMargins> frameExtents(QWidget& window)
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
         return std::nullopt;
-    return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"));
+    return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"), window.devicePixelRatioF());
 }
 
 void setSeeThrough(QWidget& window, bool seeThrough)

@@ -13,6 +13,8 @@
 # of them is among the packages `make test` installs.
 
 E2E_DESKTOP=${TAPPON_E2E_DESKTOP:-none}
+# The screen's size, WIDTHxHEIGHT (a screen scaled 2x wants a bigger one).
+E2E_SCREEN=${TAPPON_E2E_SCREEN:-1024x768}
 case $E2E_DESKTOP in
     none|openbox|xfwm4|mutter|kwin) ;;
     *) echo "FAILED: unknown TAPPON_E2E_DESKTOP '$E2E_DESKTOP'"; exit 1 ;;
@@ -111,9 +113,9 @@ desktop_start_compositor() {
     local socket=wayland-tappon pid xwayland
     local command
     case $E2E_DESKTOP in
-        mutter) command="mutter --headless --wayland --virtual-monitor 1024x768 --wayland-display=$socket" ;;
+        mutter) command="mutter --headless --wayland --virtual-monitor $E2E_SCREEN --wayland-display=$socket" ;;
         # It lets tests' screenshots through without asking whose they are.
-        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width 1024 --height 768 --socket $socket"
+        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width ${E2E_SCREEN%x*} --height ${E2E_SCREEN#*x} --socket $socket"
                 command+=" --no-lockscreen --no-global-shortcuts --no-kactivities" ;;
     esac
     # shellcheck disable=SC2086 # the command is split into its words on purpose

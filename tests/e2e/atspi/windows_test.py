@@ -127,6 +127,8 @@ def test(p):
     wid = wait_until(lambda: other_window(p, main), 3, "the help window on X")
     if t.xdotool("getwindowname", wid).strip():
         fail(f"the help window has a title: {t.xdotool('getwindowname', wid)!r}")
+    if os.environ.get("TAPPON_E2E_SHOTS"):
+        wait_until(lambda: x.client_box(wid)[1] > -x.client_box(wid)[3] // 2, 2, "the help window half in")
     screenshot(x, "help-sliding")
     tops = []
 

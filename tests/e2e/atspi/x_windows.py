@@ -8,7 +8,7 @@ import os
 import subprocess
 import threading
 
-from Xlib import X, Xatom, display
+from Xlib import X, Xatom, Xutil, display
 
 
 class _Recorder(threading.Thread):
@@ -195,6 +195,9 @@ def start_top_panel(height):
     screen = panel.screen()
     window = screen.root.create_window(0, 0, screen.width_in_pixels, height, 0, screen.root_depth,
                                        background_pixel=screen.white_pixel)
+    # Where it asks to be: a window manager places a window that does not say.
+    window.set_wm_normal_hints(flags=Xutil.USPosition | Xutil.USSize, x=0, y=0,
+                               width=screen.width_in_pixels, height=height)
     window.change_property(panel.intern_atom("_NET_WM_WINDOW_TYPE"), Xatom.ATOM, 32,
                            [panel.intern_atom("_NET_WM_WINDOW_TYPE_DOCK")])
     # Left, right, top, bottom; then the ends of each edge's strip.
