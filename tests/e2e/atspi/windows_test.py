@@ -20,6 +20,9 @@ MODAL_ACTIONS = {"MINIMIZE"}
 # Window managers that take a modal dialog's word for it and offer no minimising there.
 # Openbox 3.6 and KWin 5.27 let every window minimise whatever it asks for (only other
 # window types lose the button there); there the modal window must not become a trap.
+# Openbox also draws a maximise button that does nothing wherever a minimise button lies
+# between it and the title, as in its default layout: the actions it allows are what
+# tells.
 HONOURS_MODAL = {"xfwm4", "mutter"}
 
 
