@@ -139,6 +139,21 @@ void setSeeThrough(QWidget& window, bool seeThrough)
     xcb_flush(native.connection);
 }
 
+std::optional<QPoint> clientPositionOnScreen(QWidget& window)
+{
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
+        return std::nullopt;
+    const auto cookie = xcb_translate_coordinates(native.connection, native.id, native.root, 0, 0);
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(native.connection, cookie, nullptr);
+    if (!reply)
+        return std::nullopt;
+    const qreal ratio = window.devicePixelRatioF();
+    const QPoint position(qRound(reply->dst_x / ratio), qRound(reply->dst_y / ratio));
+    std::free(reply);
+    return position;
+}
+
 bool windowManagerRuns(QWidget& window)
 {
     const NativeWindow native = nativeWindowOf(window);

@@ -37,9 +37,12 @@ def screenshot(x, name, settle=0.0):
 
 def framed(x, wid, main):
     """The window's frame box once it has a frame as the main window has (a window
-    manager frames a window a moment after it is mapped)."""
+    manager frames a window a moment after it is mapped) and is no longer see-through
+    (kept so while it is put in its place)."""
     has_frame = x.frame_extents(wid) != (0, 0, 0, 0)
-    return x.frame_box(wid) if has_frame or x.frame_extents(main) == (0, 0, 0, 0) else None
+    if x.see_through(wid) or not (has_frame or x.frame_extents(main) == (0, 0, 0, 0)):
+        return None
+    return x.frame_box(wid)
 
 
 # Where a window lies and what it offers are checked to the end, each fault reported.
@@ -108,13 +111,16 @@ def test(p):
         fail(f"the splash is named {splash.name!r}")
     if p.window("frmtype") is not None:
         fail("the main window is there before the splash has gone")
+    splash_wid = wait_until(lambda: other_window(p, None), 2, "the splash on X")
+    if x.see_through(splash_wid):
+        fault("the splash is see-through")
     p.wait_window("frmtype", 6)
     p.wait_window_gone("frmSplash", 2)
     main = p.main_window_id()
 
     # The main window: centred on the screen, frame included; fixed in size.
     width, height = x.screen_size()
-    main_frame = x.frame_box(main)
+    main_frame = wait_until(lambda: framed(x, main, main), 2, "the main window in its place")
     if off_centre(main_frame, (0, 0, width, height)) > CENTRING_PIXELS:
         fault(f"the main window's frame {main_frame} is not centred on the {width}x{height} screen "
              f"(client {x.client_box(main)}, frame extents {x.frame_extents(main)})")

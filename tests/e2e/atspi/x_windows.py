@@ -88,6 +88,11 @@ class XWindows:
         top_level = self.top_level(wid)
         return [event[3] for event in self._events() if event[0] == "place" and event[1] == top_level]
 
+    def see_through(self, wid):
+        """True while the program keeps the window see-through."""
+        value = self._window(wid).get_full_property(self._atom("_NET_WM_WINDOW_OPACITY"), Xatom.CARDINAL)
+        return bool(value) and value.value[0] == 0
+
     def places_seen_since_mapped(self, wid):
         """The top-left corners the window's top level has been seen at, at its present
         size and while the window was not see-through, since it was last mapped, each
