@@ -125,6 +125,10 @@ void FormView::showWindow(ShowMode mode, const Form* owner)
                              form_.design().startPosition != StartPosition::Manual && windowHandle() &&
                              windowManagerRuns(*this);
     const QRect area = centreAgain ? placement_->centringArea(owner) : QRect();
+    // Where a compositor draws the windows, a window the window manager frames is not
+    // seen until it stands where it belongs, its frame included.
+    if (centreAgain && !style_.drawsOwnFrame)
+        setSeeThrough(*this, true);
     show();
     if (centreAgain)
         placement_->centreAgainOnceFramed(area);

@@ -113,15 +113,25 @@ void WindowPlacement::centreAgainOnceFramed(const QRect& area)
     constexpr int kGiveUpMs = 1000;
     // The poll belongs to the window, and so goes with it.
     auto* poll = new QTimer(&window_);
-    QObject::connect(poll, &QTimer::timeout, &window_, [this, poll, area, deadline = QDeadlineTimer(kGiveUpMs)] {
-        const std::optional<QMargins> frame = stopped_ ? std::nullopt : frameExtents(window_);
-        if (frame && !frame->isNull()) {
-            windowManagerFrame_ = *frame;
-            centreIn(area, *frame);
-            reportGeometry();
-        } else if (!stopped_ && !deadline.hasExpired()) {
-            return;
+    QObject::connect(poll, &QTimer::timeout, &window_,
+                     [this, poll, area, deadline = QDeadlineTimer(kGiveUpMs), wanted = std::optional<QPoint>()]() mutable {
+        if (!stopped_ && !deadline.hasExpired()) {
+            if (!wanted) {
+                const std::optional<QMargins> frame = frameExtents(window_);
+                if (!frame || frame->isNull())
+                    return;
+                windowManagerFrame_ = *frame;
+                centreIn(area, *frame);
+                reportGeometry();
+                wanted = window_.geometry().topLeft();
+            }
+            // The window manager moves the frame a moment after it is asked to.
+            constexpr int kRoundingPixels = 2;
+            const std::optional<QPoint> there = clientPositionOnScreen(window_);
+            if (!there || (*there - *wanted).manhattanLength() > kRoundingPixels)
+                return;
         }
+        setSeeThrough(window_, false);
         poll->stop();
         poll->deleteLater();
     });

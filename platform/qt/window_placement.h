@@ -34,7 +34,8 @@ public:
     // The rectangle a window centred by its start position is centred on.
     QRect centringArea(const Form* owner) const;
     // For a window manager that frames the window without saying beforehand how: the
-    // window is centred again, once, as soon as its frame is there.
+    // window is centred again, once, as soon as its frame is there, and made opaque
+    // once the window manager has moved it there (it is shown see-through).
     void centreAgainOnceFramed(const QRect& area);
 
     void reportGeometry();

@@ -57,14 +57,16 @@ bool managerSupports(const NativeWindow& native, xcb_atom_t feature)
     return false;
 }
 
-std::optional<QMargins> readFrameExtents(const NativeWindow& native, xcb_atom_t property)
+// The frame in the window's own pixels: the window manager gives it in the screen's,
+// of which a window on a screen scaled 2x has two to each of its own.
+std::optional<QMargins> readFrameExtents(const NativeWindow& native, xcb_atom_t property, qreal ratio)
 {
     const std::vector<std::uint32_t> extents = cardinals(native.connection, native.id, property);
     if (extents.size() != 4)
         return std::nullopt;
+    const auto own = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
     // Left, right, top, bottom.
-    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]), static_cast<int>(extents[1]),
-                    static_cast<int>(extents[3]));
+    return QMargins(own(extents[0]), own(extents[2]), own(extents[1]), own(extents[3]));
 }
 
 }  // namespace
@@ -80,7 +82,7 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
         return std::nullopt;
     // The frame depends on whether the window can be resized: the size hints go first
     // (the toolkit writes its own, the same, when it maps the window).
-    const QSize size = window.size();
+    const QSize size = window.size() * window.devicePixelRatioF();
     // Minimum and maximum size, and the window's position given as its client area's.
     constexpr std::uint32_t kMinMaxAndGravity = 16 | 32 | 512;
     constexpr std::uint32_t kStaticGravity = 10;
@@ -104,7 +106,7 @@ std::optional<QMargins> requestFrameExtents(QWidget& window)
     QElapsedTimer waited;
     waited.start();
     do {
-        if (const std::optional<QMargins> answer = readFrameExtents(native, extents))
+        if (const std::optional<QMargins> answer = readFrameExtents(native, extents, window.devicePixelRatioF()))
             return answer;
         QThread::msleep(2);
     } while (waited.elapsed() < kFrameAnswerMs);
@@ -116,7 +118,40 @@ std::optional<QMargins> frameExtents(QWidget& window)
     const NativeWindow native = nativeWindowOf(window);
     if (!native.connection)
         return std::nullopt;
-    return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"));
+    return readFrameExtents(native, internAtom(native.connection, "_NET_FRAME_EXTENTS"), window.devicePixelRatioF());
+}
+
+void setSeeThrough(QWidget& window, bool seeThrough)
+{
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
+        return;
+    const xcb_atom_t opacity = internAtom(native.connection, "_NET_WM_WINDOW_OPACITY");
+    if (opacity == XCB_ATOM_NONE)
+        return;
+    if (seeThrough) {
+        const std::uint32_t none = 0;
+        xcb_change_property(native.connection, XCB_PROP_MODE_REPLACE, native.id, opacity, XCB_ATOM_CARDINAL, 32, 1,
+                            &none);
+    } else {
+        xcb_delete_property(native.connection, native.id, opacity);
+    }
+    xcb_flush(native.connection);
+}
+
+std::optional<QPoint> clientPositionOnScreen(QWidget& window)
+{
+    const NativeWindow native = nativeWindowOf(window);
+    if (!native.connection)
+        return std::nullopt;
+    const auto cookie = xcb_translate_coordinates(native.connection, native.id, native.root, 0, 0);
+    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(native.connection, cookie, nullptr);
+    if (!reply)
+        return std::nullopt;
+    const qreal ratio = window.devicePixelRatioF();
+    const QPoint position(qRound(reply->dst_x / ratio), qRound(reply->dst_y / ratio));
+    std::free(reply);
+    return position;
 }
 
 bool windowManagerRuns(QWidget& window)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 
 #include <optional>
 
@@ -21,6 +22,15 @@ std::optional<QMargins> requestFrameExtents(QWidget& window);
 
 // The frame the window manager has put around a window (_NET_FRAME_EXTENTS).
 std::optional<QMargins> frameExtents(QWidget& window);
+
+// Makes the window see-through, or no longer, where a compositor draws the windows
+// (_NET_WM_WINDOW_OPACITY 0, or none): a window is not seen in a place it is about to
+// leave.
+void setSeeThrough(QWidget& window, bool seeThrough);
+
+// Where the window's client area stands on the screen as the X server has it, in the
+// window's own pixels.
+std::optional<QPoint> clientPositionOnScreen(QWidget& window);
 
 // True while a window manager runs on the window's screen.
 bool windowManagerRuns(QWidget& window);

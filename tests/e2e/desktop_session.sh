@@ -13,6 +13,8 @@
 # of them is among the packages `make test` installs.
 
 E2E_DESKTOP=${TAPPON_E2E_DESKTOP:-none}
+# The screen's size, WIDTHxHEIGHT (a screen scaled 2x wants a bigger one).
+E2E_SCREEN=${TAPPON_E2E_SCREEN:-1024x768}
 case $E2E_DESKTOP in
     none|openbox|xfwm4|mutter|kwin) ;;
     *) echo "FAILED: unknown TAPPON_E2E_DESKTOP '$E2E_DESKTOP'"; exit 1 ;;
@@ -53,7 +55,8 @@ desktop_version() {
 desktop_environment() {
     mkdir -p "$E2E_TMP/desktop-home"
     mkdir -m 700 -p "$E2E_TMP/desktop-runtime"
-    DESKTOP_ENV=(HOME="$E2E_TMP/desktop-home" XDG_CONFIG_HOME="$E2E_TMP/desktop-home/.config"
+    # A screen scaled for the program is not scaled for KWin, a toolkit's program too.
+    DESKTOP_ENV=(-u QT_SCALE_FACTOR HOME="$E2E_TMP/desktop-home" XDG_CONFIG_HOME="$E2E_TMP/desktop-home/.config"
                  XDG_RUNTIME_DIR="$E2E_TMP/desktop-runtime"
                  # Its own toolkit's accessibility would publish a bus of its own on the
                  # root window, where the program and the test would look for theirs.
@@ -111,9 +114,9 @@ desktop_start_compositor() {
     local socket=wayland-tappon pid xwayland
     local command
     case $E2E_DESKTOP in
-        mutter) command="mutter --headless --wayland --virtual-monitor 1024x768 --wayland-display=$socket" ;;
+        mutter) command="mutter --headless --wayland --virtual-monitor $E2E_SCREEN --wayland-display=$socket" ;;
         # It lets tests' screenshots through without asking whose they are.
-        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width 1024 --height 768 --socket $socket"
+        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width ${E2E_SCREEN%x*} --height ${E2E_SCREEN#*x} --socket $socket"
                 command+=" --no-lockscreen --no-global-shortcuts --no-kactivities" ;;
     esac
     # shellcheck disable=SC2086 # the command is split into its words on purpose
@@ -137,6 +140,11 @@ desktop_start_compositor() {
         sleep 0.05
     done
     desktop_wait_wm "$pid"
+    # The X server may start at a size of its own until the compositor gives it the screen's.
+    for _ in $(seq 100); do
+        [ "$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')" = "$E2E_SCREEN" ] && break
+        sleep 0.05
+    done
     export WAYLAND_DISPLAY=$E2E_TMP/desktop-runtime/$socket XDG_SESSION_TYPE=wayland
     # Where a test's screenshot asks KWin for the picture.
     if [ "$E2E_DESKTOP" = kwin ]; then export TAPPON_E2E_KWIN_BUS=${DESKTOP_ENV[-1]#*=}; fi

@@ -25,7 +25,7 @@ trap e2e_cleanup EXIT
 e2e_start_x() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     case $E2E_DESKTOP in mutter|kwin) desktop_start; return ;; esac
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 3>"$E2E_TMP/display" &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$E2E_TMP/display" ] && break

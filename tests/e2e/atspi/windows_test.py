@@ -10,7 +10,7 @@ import time
 
 import tappon_atspi as t
 from tappon_atspi import fail, wait_until
-from x_windows import XWindows, off_centre
+from x_windows import XWindows, off_centre, start_top_panel, work_area
 
 # Positions are kept in twips, 15 to a pixel: a centred window may round a pixel off.
 CENTRING_PIXELS = 2
@@ -20,6 +20,9 @@ MODAL_ACTIONS = {"MINIMIZE"}
 # Window managers that take a modal dialog's word for it and offer no minimising there.
 # Openbox 3.6 and KWin 5.27 let every window minimise whatever it asks for (only other
 # window types lose the button there); there the modal window must not become a trap.
+# Openbox also draws a maximise button that does nothing wherever a minimise button lies
+# between it and the title, as in its default layout: the actions it allows are what
+# tells.
 HONOURS_MODAL = {"xfwm4", "mutter"}
 
 
@@ -34,9 +37,12 @@ def screenshot(x, name, settle=0.0):
 
 def framed(x, wid, main):
     """The window's frame box once it has a frame as the main window has (a window
-    manager frames a window a moment after it is mapped)."""
+    manager frames a window a moment after it is mapped) and is no longer see-through
+    (kept so while it is put in its place)."""
     has_frame = x.frame_extents(wid) != (0, 0, 0, 0)
-    return x.frame_box(wid) if has_frame or x.frame_extents(main) == (0, 0, 0, 0) else None
+    if x.see_through(wid) or not (has_frame or x.frame_extents(main) == (0, 0, 0, 0)):
+        return None
+    return x.frame_box(wid)
 
 
 # Where a window lies and what it offers are checked to the end, each fault reported.
@@ -80,6 +86,14 @@ def check_minimised_together(x, modal, main):
         fault(f"minimising the modal about window: {error}")
 
 
+def check_placed_once(x, wid, what):
+    """A window must not be seen jumping once framed, where the window manager frames it
+    without saying beforehand how thick the frame is (KWin)."""
+    places = x.places_seen_since_mapped(wid)
+    if len(places) > 1:
+        fault(f"the {what} was seen moving after it was shown: its corner went {places}")
+
+
 def other_window(p, main):
     """The program's one mapped X window besides the main window."""
     for wid in t.xdotool("search", "--onlyvisible", "--pid", str(p.process.pid)).split():
@@ -89,20 +103,24 @@ def other_window(p, main):
 
 
 def test(p):
+    # Every move of a window is recorded from the start, while the splash is up.
+    x = XWindows()
     # The splash first: an accessible name, no title.
     splash = p.wait_window("frmSplash", 5)
     if splash.name != "Tappon":
         fail(f"the splash is named {splash.name!r}")
     if p.window("frmtype") is not None:
         fail("the main window is there before the splash has gone")
+    splash_wid = wait_until(lambda: other_window(p, None), 2, "the splash on X")
+    if x.see_through(splash_wid):
+        fault("the splash is see-through")
     p.wait_window("frmtype", 6)
     p.wait_window_gone("frmSplash", 2)
     main = p.main_window_id()
-    x = XWindows()
 
     # The main window: centred on the screen, frame included; fixed in size.
     width, height = x.screen_size()
-    main_frame = x.frame_box(main)
+    main_frame = wait_until(lambda: framed(x, main, main), 2, "the main window in its place")
     if off_centre(main_frame, (0, 0, width, height)) > CENTRING_PIXELS:
         fault(f"the main window's frame {main_frame} is not centred on the {width}x{height} screen "
              f"(client {x.client_box(main)}, frame extents {x.frame_extents(main)})")
@@ -118,6 +136,8 @@ def test(p):
     wid = wait_until(lambda: other_window(p, main), 3, "the help window on X")
     if t.xdotool("getwindowname", wid).strip():
         fail(f"the help window has a title: {t.xdotool('getwindowname', wid)!r}")
+    if os.environ.get("TAPPON_E2E_SHOTS"):
+        wait_until(lambda: x.client_box(wid)[1] > -x.client_box(wid)[3] // 2, 2, "the help window half in")
     screenshot(x, "help-sliding")
     tops = []
 
@@ -143,6 +163,7 @@ def test(p):
     p.keys("Escape", window=wid)
     p.wait_window_gone("Frmhelp", 4)
     check_focus_back(x, main, "help window")
+    check_placed_once(x, main, "main window")
 
     # About: Alt+H opens the help menu, A chooses the about item: centred on the main
     # window, frames included, and neither resizable nor to be minimised; Esc closes it.
@@ -156,6 +177,8 @@ def test(p):
     about_frame = wait_until(lambda: framed(x, about_wid, main), 3, "the about window's frame")
     if off_centre(about_frame, main_frame) > CENTRING_PIXELS:
         fault(f"the about window's frame {about_frame} is off the centre of the main window's frame {main_frame}")
+    time.sleep(0.1)
+    check_placed_once(x, about_wid, "about window")
     check_actions(x, about_wid, "about window", FIXED_SIZE_ACTIONS)
     if os.environ.get("TAPPON_E2E_DESKTOP", "none") in HONOURS_MODAL:
         check_actions(x, about_wid, "modal about window", MODAL_ACTIONS)
@@ -171,4 +194,11 @@ def test(p):
         fail(f"{len(faults)} faults: " + "; ".join(faults))
 
 
+# A panel along the top, under a compositor that keeps windows off it and under a window
+# manager: windows are still placed as designed and the help window still slides in
+# from above the screen.
+PANEL_PIXELS = 32
+if os.environ.get("TAPPON_E2E_DESKTOP", "none") in {"mutter", "openbox"}:
+    panel = start_top_panel(PANEL_PIXELS)
+    wait_until(lambda: (work_area(panel) or (0, 0))[1] == PANEL_PIXELS, 3, "the panel's room kept from windows")
 t.run(test)
