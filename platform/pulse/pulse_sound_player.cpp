@@ -74,6 +74,19 @@ void PulseSoundPlayer::run()
 
 void PulseSoundPlayer::serve(const std::string& path)
 {
+    const Effect effect = refresh(path);
+    if (effect.name.empty() || !awaitServer(path))
+        return;
+    bool wanted = true;
+    if (!uploaded_.contains(effect.name) && !upload(path, effect.name, wanted))
+        return;
+    // A newer effect is served next, or has already been played; this one would only be cut off.
+    if (wanted && !request_ && !stopping_)
+        playback_.play(effect.name);
+}
+
+PulseSoundPlayer::Effect PulseSoundPlayer::refresh(const std::string& path)
+{
     std::string stale;
     Effect effect;
     {
@@ -82,13 +95,7 @@ void PulseSoundPlayer::serve(const std::string& path)
     }
     if (!stale.empty())
         forget(stale);
-    if (effect.name.empty() || !awaitServer(path))
-        return;
-    if (!uploaded_.contains(effect.name) && !upload(path, effect.name))
-        return;
-    // A newer effect is served next; this one would only be cut off.
-    if (!request_ && !stopping_)
-        playback_.play(effect.name);
+    return effect;
 }
 
 PulseSoundPlayer::Effect PulseSoundPlayer::lookUp(const std::string& path, std::string& stale)
@@ -130,7 +137,7 @@ bool PulseSoundPlayer::awaitServer(const std::string& path)
     return true;
 }
 
-bool PulseSoundPlayer::upload(const std::string& path, const std::string& name)
+bool PulseSoundPlayer::upload(const std::string& path, const std::string& name, bool& wanted)
 {
     std::unique_ptr<WavStream> source;
     {
@@ -142,7 +149,8 @@ bool PulseSoundPlayer::upload(const std::string& path, const std::string& name)
         effects_[path].name.clear();
         return false;
     }
-    SampleUpload upload(connection_, name, *format, source->totalBytes(), [this, &path] { return superseded(path); });
+    SampleUpload upload(connection_, name, *format, source->totalBytes(),
+                        [this, &path, &wanted] { return interrupted(path, wanted); });
     std::vector<std::uint8_t> block;
     bool sent = true;
     while (sent && !source->done()) {
@@ -157,7 +165,7 @@ bool PulseSoundPlayer::upload(const std::string& path, const std::string& name)
         sent = read && upload.write(block);
     }
     unfinished_ = name;
-    const bool finished = sent && upload.finish([this] { return stopping_; });
+    const bool finished = sent && upload.finish();
     if (finished)
         uploaded_.insert(name);
     if (finished || !stopping_)
@@ -172,6 +180,28 @@ void PulseSoundPlayer::forget(const std::string& name)
         return;
     if (pa_operation* operation = pa_context_remove_sample(context, name.c_str(), nullptr, nullptr))
         pa_operation_unref(operation);
+}
+
+bool PulseSoundPlayer::interrupted(const std::string& path, bool& wanted)
+{
+    if (!request_ || *request_ == path)
+        return stopping_;
+    // A file that cannot be played changes nothing; one whose sample is in the cache
+    // plays at once, and the one on its way is then no longer to be played. Any other
+    // waits for this upload to end, which goes on into the cache all the same: given up
+    // for every newer effect, a large file might never get there.
+    const std::string newer = *request_;
+    const Effect effect = refresh(newer);
+    if (!request_ || *request_ != newer)
+        return stopping_;
+    if (effect.name.empty()) {
+        request_.reset();
+    } else if (uploaded_.contains(effect.name)) {
+        request_.reset();
+        playback_.play(effect.name);
+        wanted = false;
+    }
+    return stopping_;
 }
 
 bool PulseSoundPlayer::superseded(const std::string& path) const

@@ -22,8 +22,8 @@ namespace tappon {
 // file nor a slow server holds up the caller, and the program keeps none of the samples:
 // the server holds them. Every later play is one request to the server, which mixes the
 // sample itself. The effect asked for last is the one that plays: it stops the one still
-// sounding, and one still on its way to the server is given up for it. play() only hands
-// the file's name to that thread. Without a server, or after it dies, effects are
+// sounding, and one still on its way to the server is not played after it (but goes on
+// into the cache). play() only hands the file's name to that thread. Without a server, or after it dies, effects are
 // dropped; the next play connects again.
 class PulseSoundPlayer final : public SoundPlayer {
 public:
@@ -55,10 +55,17 @@ private:
     // All below run on the loader thread; those that take no lock with it held.
     void run();
     void serve(const std::string& path);
+    // The file as it is now; a sample of an older version is taken out of the cache.
+    Effect refresh(const std::string& path);
     Effect lookUp(const std::string& path, std::string& stale);
     bool awaitServer(const std::string& path);
-    bool upload(const std::string& path, const std::string& name);
+    // True once the sample is in the cache; `wanted` false when a newer effect has been
+    // played meanwhile.
+    bool upload(const std::string& path, const std::string& name, bool& wanted);
     void forget(const std::string& name);
+    // Between the blocks of `path`'s upload: serves what a newer effect allows; true when
+    // the player is closing.
+    bool interrupted(const std::string& path, bool& wanted);
     // A different effect has been asked for since `path`, or the player is closing.
     bool superseded(const std::string& path) const;
 

@@ -120,15 +120,17 @@ bool SampleUpload::write(std::span<const std::uint8_t> samples)
     return roundTrip_ != nullptr;
 }
 
-bool SampleUpload::finish(const std::function<bool()>& giveUp)
+bool SampleUpload::finish()
 {
     if (!awaitTurn() || pa_stream_finish_upload(stream_) < 0)
         return false;
     for (;;) {
+        // Asked first: it may release the lock, and the state is read after it.
+        const bool abandoned = abandoned_();
         const pa_stream_state_t state = pa_stream_get_state(stream_);
         if (state == PA_STREAM_TERMINATED)
             return true;
-        if (state == PA_STREAM_FAILED || giveUp())
+        if (state == PA_STREAM_FAILED || abandoned)
             return false;
         connection_.wait();
     }

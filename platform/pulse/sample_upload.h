@@ -28,7 +28,7 @@ std::optional<pa_sample_spec> pulseSampleSpec(const PcmLayout& layout);
 // once the server has taken the one before, so that neither the program's memory nor
 // libpulse's holds more than a block of it, however large it is. Used on a thread of its
 // own with the connection's lock held, which every wait releases; `abandoned` is asked
-// after each wait whether to give up.
+// after each wait whether to give up, and may release the lock itself meanwhile.
 class SampleUpload {
 public:
     SampleUpload(PulseConnection& connection, const std::string& name, const pa_sample_spec& format,
@@ -40,9 +40,9 @@ public:
 
     // Sends the next samples (whole frames); false when the upload failed or was abandoned.
     bool write(std::span<const std::uint8_t> samples);
-    // After the last write: true once the sample is in the cache. Only `giveUp` ends the
-    // wait early; the server may then still add the sample.
-    bool finish(const std::function<bool()>& giveUp);
+    // After the last write: true once the sample is in the cache. Given up, the server
+    // may still add it.
+    bool finish();
 
 private:
     // Waits until the stream is ready and the server has taken the last block.
