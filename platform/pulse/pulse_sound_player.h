@@ -2,33 +2,29 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
+#include "platform/pulse/effect_playback.h"
+#include "platform/pulse/pulse_connection.h"
 #include "platform/sound_player.h"
 
-#include <pulse/sample.h>
-
+#include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <unordered_map>
-#include <vector>
-
-struct pa_context;
-struct pa_stream;
-struct pa_threaded_mainloop;
 
 namespace tappon {
 
-// Plays WAV files through the PulseAudio server's sample cache. Each file is decoded
-// once and uploaded once; every later play is one request to the server, which mixes
-// the sample itself: no stream to open and feed every few milliseconds, so an effect
-// costs the program a fraction of a millisecond and next to no wake-ups. A new effect
-// stops the one still playing. All server traffic runs on libpulse's own thread; play()
-// never waits for the server. Without a server, or after it dies, effects are dropped;
-// the next play connects again.
+// Plays WAV files through the PulseAudio server's sample cache. Each file is read and
+// uploaded once, block by block, by a thread of the player's own, so that neither a large
+// file nor a slow server holds up the caller, and the program keeps none of the samples:
+// the server holds them. Every later play is one request to the server, which mixes the
+// sample itself. The effect asked for last is the one that plays: it stops the one still
+// sounding, and one still on its way to the server is not played after it (but goes on
+// into the cache). play() only hands the file's name to that thread. Without a server, or after it dies, effects are
+// dropped; the next play connects again.
 class PulseSoundPlayer final : public SoundPlayer {
 public:
     PulseSoundPlayer();
@@ -43,52 +39,50 @@ public:
     static constexpr int kLeadingSilenceMs = 10;
     // Larger files are not sound effects; they are not read.
     static constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
+    // The server's cache takes no larger sample.
+    static constexpr std::size_t kMaxSampleBytes = 16 * 1024 * 1024;
+    // How much of a file is read and converted at a time.
+    static constexpr std::size_t kBlockBytes = 256 * 1024;
 
 private:
-    // A file's samples under their name in the server's cache.
-    struct Sample {
-        std::string name;  // empty when the file cannot be played
-        pa_sample_spec format{};
-        std::shared_ptr<const std::vector<std::uint8_t>> data;
-    };
-    // A file as last read; one that cannot be played is not read again until it changes.
+    // A file as last seen; one that cannot be played is not read again until it changes.
     struct Effect {
-        bool read = false;
         std::uintmax_t size = 0;
         std::filesystem::file_time_type modified;
-        Sample sample;
+        std::string name;  // of its sample in the server's cache; empty when it cannot be played
     };
-    struct Upload;
 
-    const Sample& prepare(const std::string& path);
+    // All below run on the loader thread; those that take no lock with it held.
+    void run();
+    void serve(const std::string& path);
+    // The file as it is now; a sample of an older version is taken out of the cache.
+    Effect refresh(const std::string& path);
+    Effect lookUp(const std::string& path, std::string& stale);
+    bool awaitServer(const std::string& path);
+    // True once the sample is in the cache; `wanted` false when a newer effect has been
+    // played meanwhile.
+    bool upload(const std::string& path, const std::string& name, bool& wanted);
+    void forget(const std::string& name);
+    // Between the blocks of `path`'s upload: serves what a newer effect allows; true when
+    // the player is closing.
+    bool interrupted(const std::string& path, bool& wanted);
+    // A different effect has been asked for since `path`, or the player is closing.
+    bool superseded(const std::string& path) const;
 
-    // All below run with the main loop locked.
-    void ensureContext();
-    void dropContext();
-    void uploadPending();
-    void startPending();
-    void playSample(const std::string& name);
+    PulseConnection connection_;
+    EffectPlayback playback_{connection_};
 
-    static void contextStateChanged(pa_context* context, void* player);
-    static void uploadStateChanged(pa_stream* stream, void* upload);
-    static void sampleStarted(pa_context* context, std::uint32_t sinkInput, void* player);
+    // Guarded by the connection's lock.
+    std::optional<std::string> request_;  // the effect asked for last, until the loader takes it
+    bool stopping_ = false;
+    std::uint64_t generation_ = 0;       // of the context the two below belong to
+    std::set<std::string> uploaded_;     // samples in its cache
+    std::string unfinished_;             // a sample the server may yet add after the player is gone
 
-    pa_threaded_mainloop* mainloop_ = nullptr;
-    pa_context* context_ = nullptr;
-
-    std::unordered_map<std::string, Effect> effects_;  // by path; the caller's thread only
+    // The loader's own.
+    std::unordered_map<std::string, Effect> effects_;  // by path
     unsigned nextSample_ = 0;
-
-    // Samples in the current server's cache, and those on their way there.
-    std::set<std::string> uploaded_;
-    std::set<std::string> uploading_;
-    // The sample to play once the server is ready and it is in the cache.
-    std::optional<Sample> pending_;
-    // Each play asked of the server, oldest first, until it answers with the sound's
-    // index; a sound whose answer comes after a newer play was asked for is stopped.
-    std::deque<std::uint64_t> awaitingIndex_;
-    std::uint64_t playsAsked_ = 0;
-    std::uint32_t playing_;  // the sink input of the sound last started, if any
+    std::thread loader_;
 };
 
 }  // namespace tappon

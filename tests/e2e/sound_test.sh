@@ -55,7 +55,7 @@ run_probe() {
     [ $status -eq 124 ] && fail "$what: the probe hung"
     [ $status -ne 0 ] && { cat "$work/probe.err"; fail "$what: the probe exited with status $status"; }
     grep -q '^done' "$work/probe.out" || fail "$what: the probe did not finish its plan"
-    # Every play() must return at once: reading a small file, opening a stream.
+    # Every play() must return at once: it only hands the file to the player's thread.
     awk -v what="$what" '/^play/ && $4 > 150 { print "FAIL: " what ": play() took " $4 " ms"; bad = 1 } END { exit bad }' \
         "$work/probe.out" || exit 1
 }
