@@ -8,20 +8,18 @@
 #include "platform/label.h"
 #include "platform/line.h"
 #include "platform/menu_item.h"
+#include "tests/support/asset_bytes.h"
 #include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 
 namespace tappon {
 namespace {
-
-const std::filesystem::path kAssets = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets";
 
 struct NamedDesign {
     const char* label;
@@ -86,7 +84,7 @@ TEST_P(DesignTest, EveryPictureIsAResourceThatExists)
         if (resource.empty())
             continue;
         ASSERT_EQ(resource.rfind(":/", 0), 0u) << resource;
-        EXPECT_TRUE(std::filesystem::is_regular_file(kAssets / resource.substr(2))) << resource;
+        EXPECT_TRUE(std::filesystem::is_regular_file(testing::kAssets / resource.substr(2))) << resource;
     }
 }
 

@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/media/gif_frame.h"
+#include "tests/support/asset_bytes.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 namespace tappon {
 namespace {
 
-std::vector<std::uint8_t> readAsset(const char* relative)
-{
-    const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-    std::ifstream in(root / "assets" / relative, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readAsset;
 
 TEST(GifFrameTest, TheSlogansFrameLiesInsideItsLargerScreen)
 {
