@@ -43,17 +43,10 @@ QWidget* topLevelNamed(const char* name)
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
-    }
-    void cleanup() { program.reset(); }
-
     void everyControlIsDescribedByItsOwnName()
     {
         // objectName is invisible to AT-SPI; the description carries "Label4" or "Label1(3)".
@@ -142,9 +135,6 @@ private slots:
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(name, QStringLiteral("Harder！"));
     }
-
-private:
-    std::unique_ptr<QtProgram> program;
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -16,32 +16,18 @@
 #include <QTest>
 
 #include <chrono>
-#include <memory>
 
 namespace tappon {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::QtProgram;
 
 }  // namespace
 
-class HelpWindowQtTest : public QObject {
+class HelpWindowQtTest : public testing::QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        main = program->main;
-    }
-    void cleanup()
-    {
-        main = nullptr;
-        program.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void theHelpMenuItemOpensAModalTitleLessWindow()
     {
         // `care` shows the help window modally; it has no caption and blocks the main window.
@@ -50,7 +36,7 @@ private slots:
         QVERIFY(view->isVisible());
         QCOMPARE(view->windowModality(), Qt::ApplicationModal);
         QVERIFY(view->windowTitle().isEmpty());
-        QVERIFY(!program->app.acceptsInput(main->form()));
+        QVERIFY(!program->app.acceptsInput(program->main->form()));
     }
 
     void escSlidesTheWindowOutAndUnloadsIt()
@@ -70,7 +56,7 @@ private slots:
         QVERIFY(!program->app.find<Frmhelp>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(view.isNull());
-        QVERIFY(program->app.acceptsInput(main->form()));
+        QVERIFY(program->app.acceptsInput(program->main->form()));
     }
 
     void theWindowsOuterSizeIsItsClientAreaInAFixedDialogFrame()
@@ -129,19 +115,10 @@ private slots:
 private:
     FormView* openFromMenu()
     {
-        FormView* mainView = program->host.viewOf(main->form());
-        if (!mainView)
-            return nullptr;
-        QAction* item = mainView->actionOf(main->care);
-        if (!item)
-            return nullptr;
-        item->trigger();
+        program->action("care")->trigger();
         Frmhelp* help = program->app.find<Frmhelp>();
         return help ? program->host.viewOf(help->form()) : nullptr;
     }
-
-    std::unique_ptr<QtProgram> program;
-    frmtype* main = nullptr;
 };
 
 }  // namespace tappon

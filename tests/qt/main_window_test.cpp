@@ -36,17 +36,10 @@ QList<QAction*> menuActions(QAction* menuAction)
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
-    }
-    void cleanup() { program.reset(); }
-
     // Every control drawn by a widget of its own sits where its design puts it, counted
     // from its container's inner area (2 pixels inside a panel's border), and shows its
     // caption, text and tip.
@@ -252,9 +245,6 @@ private slots:
         QVERIFY(program->host.quitRequested());
         QCOMPARE(program->host.exitCode(), 0);
     }
-
-private:
-    std::unique_ptr<QtProgram> program;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -11,9 +11,12 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QObject>
+#include <QTest>
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
 
 namespace tappon::testing {
 
@@ -43,6 +46,27 @@ struct QtProgram : FakeServices {
     QString labelText(const char* name) const { return static_cast<QLabel*>(widget(name))->text(); }
     void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
     void advanceMs(int ms) { advance(std::chrono::milliseconds(ms)); }
+};
+
+// The base of the Qt tests of the shown program: every test function gets a program of
+// its own, its main window active, and nothing of it outlives the function.
+class QtProgramTest : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
+    }
+    void cleanup()
+    {
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+protected:
+    std::unique_ptr<QtProgram> program;
 };
 
 }  // namespace tappon::testing
