@@ -16,9 +16,6 @@ namespace {
 
 using testing::Harness;
 
-inline constexpr std::int16_t kEnter = 13;
-inline constexpr std::int16_t kEsc = 27;
-inline constexpr const char* kNotAvailable = "此时系统信息不可用！";
 
 std::string logo(int frame)
 {
@@ -135,36 +132,6 @@ TEST_F(AboutWindowTest, OkUnloadsTheWindowAndGivesTheMainWindowItsInputBack)
     window.form().click(window.cmdOk);
     EXPECT_EQ(about(), nullptr);
     EXPECT_TRUE(h.app.acceptsInput(main.form()));
-}
-
-TEST_F(AboutWindowTest, EscClosesTheWindowWhicheverButtonHasTheFocus)
-{
-    // cmdOk is the cancel button.
-    frmAbout& window = open();
-    window.form().setFocus(window.cmdSysInfo);
-    window.form().keyPress(kEsc);
-    EXPECT_EQ(about(), nullptr);
-    EXPECT_TRUE(h.messageBox.shown.empty());
-}
-
-TEST_F(AboutWindowTest, EnterClosesTheWindowThroughTheFocusedOkButton)
-{
-    // cmdOk has tab index 0, so it holds the focus when the window opens, and it is the default button.
-    frmAbout& window = open();
-    EXPECT_EQ(window.form().focused(), &window.cmdOk);
-    window.form().keyPress(kEnter);
-    EXPECT_EQ(about(), nullptr);
-}
-
-TEST_F(AboutWindowTest, EnterWithTheSystemInformationButtonFocusedPressesThatButton)
-{
-    // Enter presses the focused button rather than the default one.
-    frmAbout& window = open();
-    window.form().setFocus(window.cmdSysInfo);
-    window.form().keyPress(kEnter);
-    EXPECT_NE(about(), nullptr);
-    ASSERT_EQ(h.messageBox.shown.size(), 1u);
-    EXPECT_EQ(h.messageBox.shown[0].prompt, kNotAvailable);
 }
 
 TEST_F(AboutWindowTest, ThePlatformsCloseCommandUnloadsItToo)

@@ -71,53 +71,41 @@ protected:
 
 // GetKeyValue
 
-TEST_F(RegistryLookupTest, AStringLosesItsTerminatingZero)
+TEST_F(RegistryLookupTest, EachKindOfValueReadsAsItsRuleSays)
 {
-    // REG_SZ data that ends in a zero byte: the text without it.
-    bool result = false;
-    EXPECT_EQ(read(stringValue("C:\\Tools\\msinfo32.exe"), "", &result), "C:\\Tools\\msinfo32.exe");
-    EXPECT_TRUE(result);
-}
-
-TEST_F(RegistryLookupTest, AStringWithoutATerminatingZeroKeepsAllItsCharacters)
-{
-    // Data that does not end in a zero byte stays whole.
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, bytes("abc")}), "abc");
-}
-
-TEST_F(RegistryLookupTest, OnlyOneTerminatingZeroIsRemoved)
-{
-    // Exactly the last zero byte goes; a second one before it is part of the text.
-    Registry::Value value = stringValue(std::string("ab\0", 3));
-    EXPECT_EQ(read(value), std::string("ab\0", 3));
-}
-
-TEST_F(RegistryLookupTest, AMultiByteStringComesOutAsExactlyItsStoredText)
-{
-    // The narrow bytes are converted back to text as a whole, not byte by byte.
-    EXPECT_EQ(read(stringValue("C:\\系统工具\\信息.exe")), "C:\\系统工具\\信息.exe");
-}
-
-TEST_F(RegistryLookupTest, ADwordReadsAsTheHexDigitsOfItsCharactersFromLastToFirst)
-{
-    // 0x1234 stored little-endian: the kept bytes 34 12 00 give "0" "12" "34", read as &h01234.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeDword, {0x34, 0x12, 0x00, 0x00}}, "", &result), "4660");
-    EXPECT_TRUE(result);
-}
-
-TEST_F(RegistryLookupTest, ADwordAppendsItsDigitsToTheValuePassedIn)
-{
-    // The digits are appended to what the caller passed before the whole is read as &h...
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeDword, {0x0A, 0x00, 0x00, 0x00}}, "1"), "4106");  // &h100A
-}
-
-TEST_F(RegistryLookupTest, AValueOfAnotherTypeLeavesTheTextAsPassedAndCountsAsRead)
-{
-    // Neither REG_SZ nor REG_DWORD: True, and the caller's value unchanged.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{kTypeBinary, {1, 2, 3}}, "before", &result), "before");
-    EXPECT_TRUE(result);
+    struct Case {
+        const char* rule;
+        Registry::Value value;
+        std::string before;  // what the caller passes in
+        std::string text;
+        bool found = true;
+    };
+    const Case cases[] = {
+        {"a string loses its terminating zero", stringValue("C:\\Tools\\msinfo32.exe"), "", "C:\\Tools\\msinfo32.exe"},
+        {"a string without a terminating zero keeps all its characters",
+         Registry::Value{Registry::kTypeString, bytes("abc")}, "", "abc"},
+        {"only one terminating zero is removed", stringValue(std::string("ab\0", 3)), "", std::string("ab\0", 3)},
+        // The narrow bytes are converted back to text as a whole, not byte by byte.
+        {"a multi-byte string comes out as exactly its stored text", stringValue("C:\\系统工具\\信息.exe"), "",
+         "C:\\系统工具\\信息.exe"},
+        // 0x1234 stored little-endian: the kept bytes 34 12 00 give "0" "12" "34", read as &h01234.
+        {"a dword reads as the hex digits of its characters from last to first",
+         Registry::Value{Registry::kTypeDword, {0x34, 0x12, 0x00, 0x00}}, "", "4660"},
+        {"a dword appends its digits to the value passed in before the whole is read as &h...",
+         Registry::Value{Registry::kTypeDword, {0x0A, 0x00, 0x00, 0x00}}, "1", "4106"},
+        {"a value of another type leaves the text as passed and counts as read",
+         Registry::Value{kTypeBinary, {1, 2, 3}}, "before", "before"},
+        {"the value buffer holds 1024 bytes", Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')},
+         "", std::string(1024, 'a')},
+        {"a value of 1025 bytes fails the query and empties the text",
+         Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1025, 'a')}, "x", "", false},
+    };
+    for (const Case& c : cases) {
+        bool found = !c.found;
+        EXPECT_EQ(read(c.value, c.before, &found), c.text) << c.rule;
+        EXPECT_EQ(found, c.found) << c.rule;
+        EXPECT_TRUE(h.registry.openHandles.empty()) << c.rule << ": the key stays open";
+    }
 }
 
 TEST_F(RegistryLookupTest, AKeyThatDoesNotOpenEmptiesTheValueAndStillClosesHandleZero)
@@ -151,14 +139,6 @@ TEST_F(RegistryLookupTest, AMissingValueEmptiesTheTextAndClosesTheOpenedKey)
     EXPECT_TRUE(h.registry.openHandles.empty());
 }
 
-TEST_F(RegistryLookupTest, AReadValueClosesItsKeyToo)
-{
-    // Nothing holds the key after the call.
-    read(stringValue("x"));
-    EXPECT_EQ(h.registry.closes.size(), 1u);
-    EXPECT_TRUE(h.registry.openHandles.empty());
-}
-
 TEST_F(RegistryLookupTest, TheKeyIsOpenedUnderTheRootPassedWithAccessMask2003F)
 {
     // RegOpenKeyExA(root, path, 0, 0x2003F, handle).
@@ -167,17 +147,6 @@ TEST_F(RegistryLookupTest, TheKeyIsOpenedUnderTheRootPassedWithAccessMask2003F)
     EXPECT_EQ(h.registry.opens[0].root, 0x80000002u);
     EXPECT_EQ(h.registry.opens[0].path, "SOFTWARE\\Test");
     EXPECT_EQ(h.registry.opens[0].access, 0x2003Fu);
-}
-
-TEST_F(RegistryLookupTest, TheValueBufferHolds1024Bytes)
-{
-    // A value of 1024 bytes fits the buffer; one of 1025 fails the query.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')}, "", &result),
-              std::string(1024, 'a'));
-    EXPECT_TRUE(result);
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1025, 'a')}, "x", &result), "");
-    EXPECT_FALSE(result);
 }
 
 // StartSysInfo

@@ -37,14 +37,6 @@ protected:
     frmtype& main = h.app.load<frmtype>();
 };
 
-TEST_F(TitleBannerTest, LoadingLeavesTheCaptionEmptyWithTheTextStoredAndFiveCharactersNext)
-{
-    // Form_Load reads the full title back into bannerText, then blanks the caption.
-    EXPECT_EQ(caption(), "");
-    EXPECT_EQ(main.bannerText, bannerText());
-    EXPECT_EQ(main.loopIndex, 5);
-}
-
 TEST_F(TitleBannerTest, TheFirstTickComes300MsAfterLoadingAndShowsFiveCharacters)
 {
     // Timer4 ticks every 300 ms from Form_Load; the parking loop left loopIndex at 5.
@@ -54,16 +46,10 @@ TEST_F(TitleBannerTest, TheFirstTickComes300MsAfterLoadingAndShowsFiveCharacters
     EXPECT_EQ(caption(), firstCharacters(5));
 }
 
-TEST_F(TitleBannerTest, EachFollowingTickShowsOneMoreCharacter)
-{
-    // Characters are only added at the right end, one per tick.
-    EXPECT_EQ(nextCaptions(4), (std::vector<std::string>{firstCharacters(5), firstCharacters(6), firstCharacters(7),
-                                                          firstCharacters(8)}));
-}
-
 TEST_F(TitleBannerTest, TheWholeTextShowsForOneTickThenTheBlankForOneThenItGrowsAgain)
 {
-    // With L characters the captions cycle over L + 1 ticks: ..., L - 1, L, 0, 1, ...
+    // One more character at the right end each tick; with L characters the captions cycle
+    // over L + 1 ticks: ..., L - 1, L, 0, 1, ...
     const std::size_t length = bannerLength();
     std::vector<std::string> expected;
     std::size_t shown = 5;
