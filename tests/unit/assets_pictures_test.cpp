@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The pictures in assets/ have the formats and pixel sizes the windows are laid out
 // for: baseline JPEGs and one-frame GIFs. Each picture also comes drawn for screens
-// scaled 2x ("name@2x.ext"): the same format at twice the size.
+// scaled 2x ("name@2x.ext"): the same format at twice the size. The program's own GIF
+// reader finds each GIF's first frame where this test's full reader does.
+#include "platform/media/gif_frame.h"
 #include "tests/support/asset_bytes.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <ostream>
@@ -120,6 +123,15 @@ std::optional<Gif> readGif(const Bytes& b) {
     return std::nullopt;  // no trailer
 }
 
+// The program's own reader, which skips to the first frame, finds the same box.
+void expectTheProgramFindsTheFrame(const Bytes& b, const GifFrame& frame)
+{
+    const std::optional<tappon::GifFrame> found = tappon::firstGifFrame(b.data(), b.size());
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ((std::array{found->left, found->top, found->width, found->height}),
+              (std::array{frame.left, frame.top, frame.width, frame.height}));
+}
+
 struct GifCase {
     const char* file = "";
     int width = 0;
@@ -134,7 +146,8 @@ TEST_P(OpaqueGifTest, IsOneOpaqueFrameFillingItsStatedSize) {
     // Button symbols, the about banner and the logo frames: one frame, the whole
     // picture, no transparent colour.
     const GifCase& c = GetParam();
-    const std::optional<Gif> gif = readGif(readAsset(c.file));
+    const Bytes bytes = readAsset(c.file);
+    const std::optional<Gif> gif = readGif(bytes);
     ASSERT_TRUE(gif.has_value()) << c.file;
     EXPECT_EQ(gif->screenWidth, c.width) << c.file;
     EXPECT_EQ(gif->screenHeight, c.height) << c.file;
@@ -145,6 +158,7 @@ TEST_P(OpaqueGifTest, IsOneOpaqueFrameFillingItsStatedSize) {
     EXPECT_EQ(frame.width, c.width) << c.file;
     EXPECT_EQ(frame.height, c.height) << c.file;
     EXPECT_FALSE(frame.transparent) << c.file;
+    expectTheProgramFindsTheFrame(bytes, frame);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, OpaqueGifTest,
@@ -179,8 +193,8 @@ TEST(SplashBannerTest, IsOneTransparentFrameOfTheBannerSizeInsideALargerCanvas) 
     // The slogan banner: a 208 x 44 frame at (1, 1) on a 211 x 47 canvas, with a
     // transparent colour; at 2x all of it twice as large.
     for (const int scale : {1, 2}) {
-        const std::optional<Gif> gif =
-            readGif(readAsset(scale == 1 ? "pictures/splash/banner.gif" : "pictures/splash/banner@2x.gif"));
+        const Bytes bytes = readAsset(scale == 1 ? "pictures/splash/banner.gif" : "pictures/splash/banner@2x.gif");
+        const std::optional<Gif> gif = readGif(bytes);
         ASSERT_TRUE(gif.has_value()) << scale;
         EXPECT_EQ(gif->screenWidth, 211 * scale);
         EXPECT_EQ(gif->screenHeight, 47 * scale);
@@ -191,7 +205,17 @@ TEST(SplashBannerTest, IsOneTransparentFrameOfTheBannerSizeInsideALargerCanvas) 
         EXPECT_EQ(frame.width, 208 * scale);
         EXPECT_EQ(frame.height, 44 * scale);
         EXPECT_TRUE(frame.transparent);
+        expectTheProgramFindsTheFrame(bytes, frame);
     }
+}
+
+TEST(GifFrameTest, AnythingElseHasNoFrame) {
+    // Neither a JPEG nor a GIF cut short before its first frame's box.
+    const Bytes jpeg = readAsset("pictures/main/field.jpg");
+    EXPECT_FALSE(tappon::firstGifFrame(jpeg.data(), jpeg.size()));
+    const Bytes gif = readAsset("pictures/splash/banner.gif");
+    for (const std::size_t cut : {0, 6, 13, 20})
+        EXPECT_FALSE(tappon::firstGifFrame(gif.data(), cut)) << "cut at " << cut;
 }
 
 TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
@@ -202,6 +226,5 @@ TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
         EXPECT_NE(readAsset(before), readAsset(after)) << after;
     }
 }
-
 
 }  // namespace

@@ -46,7 +46,8 @@ TEST_F(SplashWindowTest, TheMainWindowOpensAtTickFortyAndNotAtTickThirtyNine)
     EXPECT_EQ(h.app.find<frmtype>(), nullptr);
     EXPECT_TRUE(splashLoaded());
     nextTick();
-    EXPECT_NE(h.app.find<frmtype>(), nullptr);
+    ASSERT_NE(h.app.find<frmtype>(), nullptr);
+    EXPECT_EQ(h.app.find<frmtype>()->baseSpeed, 25);  // Form_Load has run
     EXPECT_EQ(h.clock.now(), std::chrono::milliseconds(2000));
 }
 
@@ -67,41 +68,16 @@ TEST_F(SplashWindowTest, AtTickFortyTheMainWindowIsShownModelessTheChimePlaysAnd
     EXPECT_EQ(h.host.detached, std::vector<std::string>{"frmSplash"});
 }
 
-// A sound player that notes, for each effect, what the windows looked like right then.
-struct WitnessingSound : SoundPlayer {
-    explicit WitnessingSound(testing::HeadlessHost& watchedHost) : host(watchedHost) {}
-    struct Moment {
-        std::string path;
-        std::size_t shows = 0;
-        bool splashLoaded = false;
-    };
-    void play(const std::string& path) override
-    {
-        moments.push_back({path, host.shows.size(), app && app->find<frmSplash>() != nullptr});
-    }
-    testing::HeadlessHost& host;
-    Application* app = nullptr;
-    std::vector<Moment> moments;
-};
-
-TEST(SplashOrderTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGoes)
+TEST_F(SplashWindowTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGoes)
 {
-    Harness parts;
-    WitnessingSound sound{parts.host};
-    Services services{parts.messageBox, sound, parts.random, parts.appInfo, parts.shell, parts.registry,
-                      parts.launcher, parts.files};
-    Application app{services, parts.clock, parts.host};
-    sound.app = &app;
-    app.load<frmSplash>(loadMainWindow);
-    parts.clock.advance(app.scheduler(), std::chrono::milliseconds(2000));
-
-    ASSERT_EQ(sound.moments.size(), 4u);
-    const WitnessingSound::Moment& chime = sound.moments.back();
-    EXPECT_EQ(chime.path, effectPath(parts.appInfo.folderPath, kSoundDing));
-    ASSERT_EQ(chime.shows, 1u);
-    EXPECT_EQ(parts.host.shows.front().form, "frmtype");
-    EXPECT_TRUE(chime.splashLoaded);
-    EXPECT_EQ(app.find<frmSplash>(), nullptr);
+    // What the windows were like as each effect started: the shows so far, and the splash.
+    std::vector<std::pair<std::size_t, bool>> moments;
+    h.sound.onPlay = [&](const std::string&) { moments.push_back({h.host.shows.size(), splashLoaded()}); };
+    runToTick(40);
+    ASSERT_EQ(moments.size(), 4u);
+    EXPECT_EQ(moments.back(), (std::pair<std::size_t, bool>{1, true}));
+    EXPECT_EQ(h.host.shows.front().form, "frmtype");
+    EXPECT_FALSE(splashLoaded());
 }
 
 TEST_F(SplashWindowTest, TheSplashNeverTicksAgainAfterItHasGone)
@@ -142,18 +118,6 @@ TEST(SplashStartTest, TheProgramStartsOnTheSplashAloneShownModeless)
     ASSERT_EQ(h.host.shows.size(), 1u);
     EXPECT_EQ(h.host.shows.front().form, "frmSplash");
     EXPECT_EQ(h.host.shows.front().mode, ShowMode::Modeless);
-}
-
-TEST(SplashStartTest, TheMainWindowsLoadRunsTwoSecondsAfterStart)
-{
-    Harness h;
-    startProgram(h.app);
-    h.advanceMs(1999);
-    EXPECT_EQ(h.app.find<frmtype>(), nullptr);
-    h.advanceMs(1);
-    ASSERT_NE(h.app.find<frmtype>(), nullptr);
-    EXPECT_EQ(h.app.find<frmtype>()->baseSpeed, 25);  // Form_Load has run
-    EXPECT_EQ(h.app.find<frmSplash>(), nullptr);
 }
 
 }  // namespace
