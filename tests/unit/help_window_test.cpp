@@ -3,7 +3,6 @@
 // The help window opens modally over the main window, slides in from above the screen
 // to stand centred on it, and holds the main window's input while it is open; how it
 // closes is in help_window_closing_test.cpp.
-#include "designs/designs.h"
 #include "tests/support/help_window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -51,62 +50,39 @@ TEST_F(HelpWindowTest, ItDropsFifteenHundredTwipsEveryFiftyMilliseconds)
     EXPECT_EQ(window.form().top(), -1740.0f);
 }
 
-TEST_F(HelpWindowTest, OnTheCentredMainWindowTheSlideInTakesSixTicksAndEndsCentred)
+TEST_F(HelpWindowTest, TheSlideInEndsCentredOnTheMainWindowOnceItIsAtMostFiftyTwipsBelow)
 {
-    // -4740 + 5 x 1500 = 2760 is still more than 50 above 3247.5; the sixth tick jumps to the centre.
-    Frmhelp& window = open();
-    h.advanceMs(250);
-    EXPECT_EQ(window.form().top(), 2760.0f);
-    EXPECT_TRUE(window.Timer1.enabled());
-    h.advanceMs(50);
-    EXPECT_EQ(window.form().top(), kCentredTop);
-    EXPECT_EQ(window.form().left(), kCentredLeft);
-    EXPECT_FALSE(window.Timer1.enabled());
-    h.advanceMs(1000);
-    EXPECT_EQ(window.form().top(), kCentredTop);
-}
-
-TEST_F(HelpWindowTest, TheSlideInEndsWhenTheTopEdgeIsExactlyFiftyTwipsAboveTheMainWindow)
-{
-    // After four ticks the panel stands at 1260; a main window at 1310 is exactly 50 below that.
-    main.form().move(0, 1310);
-    Frmhelp& window = open();
-    h.advanceMs(200);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + 1310);
-}
-
-TEST_F(HelpWindowTest, FiftyOneTwipsAboveTheMainWindowTheSlideInGoesOn)
-{
-    // With the main window at 1311 the fourth tick leaves the panel 51 above it: one more tick.
-    main.form().move(0, 1311);
-    Frmhelp& window = open();
-    h.advanceMs(200);
-    EXPECT_TRUE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), 1260.0f);
-    h.advanceMs(50);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + 1311);
-}
-
-TEST_F(HelpWindowTest, AMainWindowPartlyAboveTheScreenEndsTheSlideInOnTheFirstTick)
-{
-    // A main window whose Top is at most 1550 - Height is reached by the first step.
-    main.form().move(300, 1550 - kHelpHeight);
-    Frmhelp& window = open();
-    h.advanceMs(50);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + (1550 - kHelpHeight));
-}
-
-TEST_F(HelpWindowTest, ItFollowsWhereverTheMainWindowStands)
-{
-    // Both centring formulas read the main window's place at the moment they run.
-    main.form().move(1000, 2000);
-    Frmhelp& window = open();
-    EXPECT_EQ(window.form().left(), 1000 + (6915.0f - 6135.0f) / 2);
-    h.advanceMs(1000);
-    EXPECT_EQ(window.form().top(), 2000 + (5025.0f - kHelpHeight) / 2);
+    // Each tick drops the panel 1500 twips; when the main window's top edge is then at
+    // most 50 below the panel's, the panel jumps to stand centred on it and stays. Both
+    // centring formulas read the main window's place at the moment they run.
+    struct Case {
+        Twips mainLeft, mainTop;
+        int ticks;  // to come to rest
+    };
+    const Case cases[] = {
+        {4222.5f, 3247.5f, 6},         // the centred main window: 2760 is still 487.5 above it
+        {0, 1310, 4},                  // 1260 after four ticks: exactly 50 above
+        {0, 1311, 5},                  // 51 above: one tick more
+        {300, 1550 - kHelpHeight, 1},  // partly above the screen: the first step reaches it
+        {1000, 2000, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "main window at " << c.mainLeft << ", " << c.mainTop);
+        main.form().move(c.mainLeft, c.mainTop);
+        Frmhelp& window = open();
+        EXPECT_EQ(window.form().left(), c.mainLeft + (6915.0f - 6135.0f) / 2);
+        h.advanceMs(50 * (c.ticks - 1));
+        EXPECT_TRUE(window.Timer1.enabled());
+        EXPECT_EQ(window.form().top(), -kHelpHeight + 1500.0f * float(c.ticks - 1));
+        h.advanceMs(50);
+        EXPECT_FALSE(window.Timer1.enabled());
+        EXPECT_EQ(window.form().top(), c.mainTop + (5025.0f - kHelpHeight) / 2);
+        h.advanceMs(1000);
+        EXPECT_EQ(window.form().top(), c.mainTop + (5025.0f - kHelpHeight) / 2);
+        window.form().keyDown(kEsc);
+        h.advanceMs(500);
+        ASSERT_EQ(help(), nullptr);
+    }
 }
 
 TEST_F(HelpWindowTest, AHelpWindowTallerThanTheMainWindowSettlesAboveItsTopEdge)
@@ -165,13 +141,6 @@ TEST_F(HelpWindowTest, ARunningGameGoesOnWhileTheHelpWindowIsOpen)
     EXPECT_EQ(main.Label5.caption(), "57");
     EXPECT_TRUE(main.Timer1.enabled());
     EXPECT_FALSE(main.paused);
-}
-
-TEST(HelpWindowDesignTest, NoControlTakesTheFocusSoKeysGoToTheWindow)
-{
-    // Every control has tabIndex -1.
-    for (const ControlDesign& c : designs::helpWindow().controls)
-        EXPECT_EQ(c.tabIndex, -1) << c.name;
 }
 
 TEST_F(HelpWindowTest, TheBuiltWindowHasTheAdviceArrayWithoutMemberFourAndNothingFocused)
