@@ -132,33 +132,5 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, DesignTest,
                                            NamedDesign{"about", &designs::aboutWindow}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(MainWindowDesignTest, TheLevelMenuHasExactlyTheIndexesOneToThree)
-{
-    std::set<int> indexes;
-    for (const ControlDesign& c : designs::mainWindow().controls)
-        if (c.name == "jibie")
-            indexes.insert(c.index);
-    EXPECT_EQ(indexes, (std::set<int>{1, 2, 3}));
-}
-
-TEST(MainWindowDesignTest, OnlyTheStartButtonIsTheDefaultAndTheFieldComesFirst)
-{
-    int defaults = 0;
-    int lowestTab = 1000;
-    std::string first;
-    for (const ControlDesign& c : designs::mainWindow().controls) {
-        defaults += c.isDefault ? 1 : 0;
-        if (c.tabIndex >= 0 && c.tabIndex < lowestTab) {
-            lowestTab = c.tabIndex;
-            first = c.name;
-        }
-        if (c.isDefault) {
-            EXPECT_EQ(c.name, "Command1");
-        }
-    }
-    EXPECT_EQ(defaults, 1);
-    EXPECT_EQ(first, "Picture1");
-}
-
 }  // namespace
 }  // namespace tappon
