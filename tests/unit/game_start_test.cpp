@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // Loading the main window, respawning letters, starting a game and the falling letters.
+// How they fall tick by tick in a played game, respawns in the middle of a tick included,
+// is the scripted game's transcript.
 #include "designs/designs.h"
 #include "tests/support/game_fixture.h"
 
@@ -170,36 +172,6 @@ TEST_F(GameTest, ATimeThatIsNotANumberIsRejectedWithAWarning)
     }
 }
 
-TEST_F(GameTest, LettersFallByTheSharedStepEveryFiftyMilliseconds)
-{
-    startGame();
-    const std::int16_t step = game.fallStep;
-    const auto before = tops();
-    h.advanceMs(50);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(game.Label1[i].top(), before[static_cast<std::size_t>(i)] + step);
-    h.advanceMs(49);
-    EXPECT_EQ(game.Label1[0].top(), before[0] + step);
-    h.advanceMs(1);
-    EXPECT_EQ(game.Label1[0].top(), before[0] + 2 * step);
-}
-
-TEST_F(GameTest, ARespawnInATickSpeedsUpTheLettersAfterItInThatTick)
-{
-    startGame();
-    game.fallStep = 30;
-    for (int i = 0; i < 5; ++i)
-        game.Label1[i].setTop(1000);
-    game.Label1[1].setTop(4930);  // passes the bottom (4935) this tick
-    h.random.queue({0.0f, 0.5f, 0.0f});  // new step 25 + 10 = 35
-    h.advanceMs(50);
-    EXPECT_EQ(game.Label1[0].top(), 1030);  // moved before the respawn
-    EXPECT_EQ(game.Label1[1].top(), -600);
-    EXPECT_EQ(game.Label1[2].top(), 1035);
-    EXPECT_EQ(game.Label1[4].top(), 1035);
-    EXPECT_EQ(game.Label1[3].top(), 1035);
-}
-
 TEST_F(GameTest, ALetterExactlyAtTheBottomMovesOnceMore)
 {
     startGame();
@@ -212,21 +184,6 @@ TEST_F(GameTest, ALetterExactlyAtTheBottomMovesOnceMore)
     h.advanceMs(50);
     EXPECT_EQ(game.Label1[2].top(), -600);
     EXPECT_EQ(game.Label1[2].caption(), "n");
-}
-
-TEST_F(GameTest, PassingTheBottomCountsNothingAndPlaysNothing)
-{
-    startGame();
-    h.sound.played.clear();
-    game.fallStep = 45;
-    for (int i = 0; i < 5; ++i)
-        game.Label1[i].setTop(4930);
-    h.advanceMs(50);
-    for (const float top : tops())
-        EXPECT_EQ(top, -600);
-    EXPECT_EQ(game.Label4.caption(), "0");
-    EXPECT_EQ(game.hitCount, 0);
-    EXPECT_TRUE(h.sound.played.empty());
 }
 
 TEST_F(GameTest, SoundOffSilencesTheStartButChangesNothingElse)
