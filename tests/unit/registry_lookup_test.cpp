@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "game/frmtype.h"
-#include "platform/application.h"
-#include "tests/support/harness.h"
-#include "windows/frm_about.h"
+#include "tests/support/about_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +10,6 @@
 
 namespace tappon {
 namespace {
-
-using testing::Harness;
 
 inline constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -34,15 +29,10 @@ Registry::Value stringValue(const std::string& text)
     return value;
 }
 
-class RegistryLookupTest : public ::testing::Test {
+class RegistryLookupTest : public testing::AboutWindowTest {
 protected:
-    RegistryLookupTest()
-    {
-        h.app.show(main, ShowMode::Modeless);
-        main.form().click(main.guanyu);
-    }
+    RegistryLookupTest() { open(); }
 
-    frmAbout& about() const { return *h.app.find<frmAbout>(); }
     void store(const std::string& key, const std::string& name, Registry::Value value)
     {
         h.registry.keys[key][name] = std::move(value);
@@ -52,7 +42,7 @@ protected:
     {
         store("SOFTWARE\\Test", "Value", std::move(value));
         std::string text = before;
-        const bool found = about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text);
+        const bool found = about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text);
         if (result)
             *result = found;
         return text;
@@ -65,8 +55,6 @@ protected:
         EXPECT_EQ(h.messageBox.shown[0].icon, MessageIcon::None);
     }
 
-    Harness h;
-    frmtype& main = h.app.load<frmtype>();
 };
 
 // GetKeyValue
@@ -112,7 +100,7 @@ TEST_F(RegistryLookupTest, AKeyThatDoesNotOpenEmptiesTheValueAndStillClosesHandl
 {
     // The open fails: "" and False, and RegCloseKey is called with the handle 0.
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Missing", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Missing", "Value", text));
     EXPECT_EQ(text, "");
     EXPECT_EQ(h.registry.closes, (std::vector<Registry::Handle>{0}));
 }
@@ -123,7 +111,7 @@ TEST_F(RegistryLookupTest, AKeyThatCannotBeOpenedWithTheRequestedAccessCountsAsM
     store("SOFTWARE\\Test", "Value", stringValue("x"));
     h.registry.denied.insert("SOFTWARE\\Test");
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
     EXPECT_EQ(text, "");
 }
 
@@ -132,7 +120,7 @@ TEST_F(RegistryLookupTest, AMissingValueEmptiesTheTextAndClosesTheOpenedKey)
     // The key opens but the query fails: "" and False; the open handle is closed.
     store("SOFTWARE\\Test", "Other", stringValue("x"));
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
     EXPECT_EQ(text, "");
     ASSERT_EQ(h.registry.closes.size(), 1u);
     EXPECT_NE(h.registry.closes[0], 0u);
@@ -156,7 +144,7 @@ TEST_F(RegistryLookupTest, TheToolsFullPathIsLaunchedUnchangedWithoutAnExistence
     // The first lookup gives the file name itself.
     store(kToolKey, "PATH", stringValue("C:\\Program Files\\Common Files\\msinfo32.exe"));
     h.launcher.launchable.insert("C:\\Program Files\\Common Files\\msinfo32.exe");
-    about().form().click(about().cmdSysInfo);
+    about()->form().click(about()->cmdSysInfo);
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "C:\\Program Files\\Common Files\\msinfo32.exe");
     EXPECT_EQ(h.launcher.attempts[0].show, ShowCommand::Normal);
@@ -170,7 +158,7 @@ TEST_F(RegistryLookupTest, TheToolsFolderIsUsedWhenItHoldsMsinfo32)
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools"));
     h.files.existing.insert("C:\\Tools\\MSINFO32.EXE");
     h.launcher.launchable.insert("C:\\Tools\\MSINFO32.EXE");
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "C:\\Tools\\MSINFO32.EXE");
     EXPECT_TRUE(h.messageBox.shown.empty());
@@ -179,7 +167,7 @@ TEST_F(RegistryLookupTest, TheToolsFolderIsUsedWhenItHoldsMsinfo32)
 TEST_F(RegistryLookupTest, NeitherValueGivesTheMessage)
 {
     // No tool is known: "此时系统信息不可用！" with no icon and the default title.
-    about().StartSysInfo();
+    about()->StartSysInfo();
     expectNotAvailableMessage();
     EXPECT_TRUE(h.launcher.attempts.empty());
     EXPECT_EQ(h.registry.opens.size(), 2u);
@@ -189,7 +177,7 @@ TEST_F(RegistryLookupTest, AFolderWithoutMsinfo32GivesTheMessageAfterTestingExac
 {
     // The existence test uses the folder text plus "\MSINFO32.EXE".
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     EXPECT_EQ(h.files.tested, (std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"}));
     EXPECT_TRUE(h.launcher.attempts.empty());
     expectNotAvailableMessage();
@@ -199,7 +187,7 @@ TEST_F(RegistryLookupTest, AFolderEndingInABackslashIsTestedWithADoubledBackslas
 {
     // Nothing tidies the folder text.
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools\\"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     EXPECT_EQ(h.files.tested, (std::vector<std::string>{"C:\\Tools\\\\MSINFO32.EXE"}));
 }
 
@@ -207,7 +195,7 @@ TEST_F(RegistryLookupTest, APathThatCannotBeLaunchedGivesTheMessage)
 {
     // The launch fails with a runtime error, which the button traps.
     store(kToolKey, "PATH", stringValue("C:\\Gone\\msinfo32.exe"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     expectNotAvailableMessage();
     EXPECT_TRUE(h.host.quitCalls.empty());
@@ -218,7 +206,7 @@ TEST_F(RegistryLookupTest, AToolValueOfAnotherTypeLaunchesAnEmptyPathAndGivesThe
 {
     // GetKeyValue reports True with the value still empty; launching "" fails.
     store(kToolKey, "PATH", Registry::Value{kTypeBinary, {1, 2}});
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "");
     expectNotAvailableMessage();
