@@ -99,21 +99,13 @@ private slots:
         QVERIFY(!program->view().windowTitle().isEmpty());
     }
 
-    void movingALetterMovesItsWidget()
-    {
-        Label& letter = program->main->Label1[2];
-        letter.setTop(1500);
-        QCOMPARE(program->widget("Label1", 2)->y(), 100);
-        letter.setLeft(300);
-        QCOMPARE(program->widget("Label1", 2)->x(), 20);
-    }
-
-    void fallingLettersFollowTheTimer()
+    void fallingAndRespawnedLettersMoveTheirWidgets()
     {
         QTest::keyClick(program->view().windowHandle(), Qt::Key_F2);
         program->clock.advance(program->app.scheduler(), std::chrono::milliseconds(500));
         for (int i = 0; i <= 4; ++i)
-            QCOMPARE(program->widget("Label1", i)->y(), twipsToPixels(program->main->Label1[i].top()));
+            QCOMPARE(program->widget("Label1", i)->pos(), QPoint(twipsToPixels(program->main->Label1[i].left()),
+                                                                 twipsToPixels(program->main->Label1[i].top())));
     }
 
     void windowReportsItsOuterFrameToTheModel()

@@ -184,9 +184,9 @@ private slots:
 
 private:
     // The program with the real registry stand-in, launcher and file test.
-    struct Program {
+    struct Program : FakeServices {
         Program(Registry& registry, ProgramLauncher& launcher, FileTester& files)
-            : services{messageBox, sound, random, appInfo, shell, registry, launcher, files}
+            : real{messageBox, sound, random, appInfo, shell, registry, launcher, files}
         {
             host.bind(app);
             main = &app.load<frmtype>();
@@ -195,15 +195,10 @@ private:
         }
         frmAbout& about() const { return *app.find<frmAbout>(); }
 
+        Services real;
         VirtualClock clock;
-        FakeMessageBox messageBox;
-        FakeSoundPlayer sound;
-        TestRandom random;
-        FakeAppInfo appInfo;
-        FakeShell shell;
-        Services services;
         QtWindowHost host;
-        Application app{services, clock, host};
+        Application app{real, clock, host};
         frmtype* main = nullptr;
     };
 };

@@ -82,43 +82,34 @@ TEST_F(GameClockTest, EachVerdictHasItsExactTextsAnInformationIconAndNoOtherButt
     EXPECT_EQ(h.messageBox.shown.back().title, "Very good！");
 }
 
-TEST_F(GameClockTest, ThePoorerVerdictsRunTheStopAndNeverRaiseTheBestScore)
+TEST_F(GameClockTest, ThePoorerVerdictsRunTheStopAndTheOthersDoNot)
 {
-    game.Label10.setCaption("3");
     finishGameWith(9, 10);
-    EXPECT_EQ(verdictTitle(), "Come on ！");
-    EXPECT_EQ(game.Label10.caption(), "3");
-    for (const float top : tops())
-        EXPECT_EQ(top, -600);
+    EXPECT_EQ(tops(), (std::array<float, 5>{-600, -600, -600, -600, -600}));
     EXPECT_FALSE(game.Command2.enabled());
     ASSERT_FALSE(effectsPlayed().empty());
     EXPECT_EQ(effectsPlayed().back(), "du.WAV");
-}
-
-TEST_F(GameClockTest, VeryGoodRaisesTheBestScoreByCopyingTheHitsCaption)
-{
-    game.Label10.setCaption("9");
+    // Very good: the hits go, but the letters stay where they stopped and the stop
+    // button stays usable.
+    click(game.Command2);
     finishGameWith(12, 10);
-    EXPECT_EQ(game.Label10.caption(), "12");
     EXPECT_EQ(game.Label4.caption(), "0");
     EXPECT_EQ(game.hitCount, 0);
-    // No stop: the letters stay where they stopped and the stop button stays usable.
     EXPECT_TRUE(game.Command2.enabled());
     EXPECT_NE(tops(), (std::array<float, 5>{-600, -600, -600, -600, -600}));
 }
 
-TEST_F(GameClockTest, AGameWithNoMessageRaisesTheBestScoreToo)
+TEST_F(GameClockTest, OnlyTheBetterVerdictsRaiseALowerBestScoreByCopyingTheHitsCaption)
 {
-    finishGameWith(11, 10);
-    EXPECT_EQ(verdictTitle(), "(none)");
-    EXPECT_EQ(game.Label10.caption(), "11");
-}
-
-TEST_F(GameClockTest, ABestScoreEqualToTheHitsIsNotReplaced)
-{
-    game.Label10.setCaption("12.0");
-    finishGameWith(12, 10);
-    EXPECT_EQ(game.Label10.caption(), "12.0");
+    // Against a target of 10: 9 hits "Come on ！", 11 no message, 12 "Very good！".
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"3", 9, "3"}, {"0", 11, "11"}, {"9", 12, "12"}, {"12.0", 12, "12.0"}};
+    for (const auto& [before, hits, after] : cases) {
+        click(game.Command2);
+        game.Label10.setCaption(before);
+        finishGameWith(hits, 10);
+        EXPECT_EQ(game.Label10.caption(), after) << hits << " hits over a best score of " << before;
+    }
 }
 
 TEST_F(GameClockTest, TheTargetIsTheMinutesTimesTheHitsPerMinuteOfTheLevel)
