@@ -28,16 +28,6 @@ class HelpWindowQtTest : public testing::QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void theHelpMenuItemOpensAModalWindow()
-    {
-        // `care` shows the help window modally; it blocks the main window.
-        FormView* view = openFromMenu();
-        QVERIFY(view);
-        QVERIFY(view->isVisible());
-        QCOMPARE(view->windowModality(), Qt::ApplicationModal);
-        QVERIFY(!program->app.acceptsInput(program->main->form()));
-    }
-
     void escSlidesTheWindowOutAndUnloadsIt()
     {
         // After the slide-in, Esc pressed in the window takes it away six ticks later.
@@ -58,12 +48,16 @@ private slots:
         QVERIFY(program->app.acceptsInput(program->main->form()));
     }
 
-    void theWindowsOuterSizeIsItsClientAreaInAFixedDialogFrame()
+    void theHelpItemOpensAModalWindowInAFixedDialogFrame()
     {
-        // The window draws its own dialog frame; its Width and Height, read by its load
-        // handler already, are the outer size, frame included, as the window really is.
+        // `care` shows it modally, blocking the main window. The window draws its own
+        // dialog frame; its Width and Height, read by its load handler already, are the
+        // outer size, frame included, as the window really is.
         FormView* view = openFromMenu();
         QVERIFY(view);
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!program->app.acceptsInput(program->main->form()));
         Frmhelp* help = program->app.find<Frmhelp>();
         QVERIFY(help);
         const QSize client = view->clientArea()->size();

@@ -24,25 +24,6 @@ class MainWindowTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void autoSizeLabelsTakeTheSizeOfTheirText()
-    {
-        QWidget* label = program->widget("Label2");
-        const QFontMetrics metrics(label->font());
-        QVERIFY(label->width() >= metrics.horizontalAdvance(QStringLiteral("现在得分：")));
-        QCOMPARE(program->main->Label9.width(), pixelsToTwips(program->widget("Label9")->width()));
-    }
-
-    void autoSizeLabelsTakeTheHeightOfTheirDesign()
-    {
-        // A substitute face is sized to the designed line, so each label is as high as designed.
-        for (const ControlDesign& design : program->main->form().design().controls) {
-            if (design.kind != ControlKind::Label || !design.autoSize)
-                continue;
-            const Control& label = program->main->form().find(design.name, design.index);
-            QVERIFY2(label.height() == design.height, design.name.c_str());
-        }
-    }
-
     void playingFieldHoldsTheKeyboardFocusAtStart()
     {
         QCOMPARE(QApplication::focusWidget(), program->widget("Picture1"));

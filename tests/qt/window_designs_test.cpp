@@ -95,9 +95,10 @@ private slots:
     }
 
     // Every control sits where its model puts it, counted from its container's inner
-    // area (2 pixels inside a panel's border), and shows its caption, text and tip; a
-    // screen reader hears its name as the description and its caption, its tip (a
-    // picture button) or its design's accessible name as the name.
+    // area (2 pixels inside a panel's border), as large as the model says or as its
+    // text needs, and shows its caption, text and tip; a screen reader hears its name as
+    // the description and its caption, its tip (a picture button) or its design's
+    // accessible name as the name.
     void everyControlShowsItsModel_data() { addControlRows(false); }
     void everyControlShowsItsModel()
     {
@@ -120,6 +121,14 @@ private slots:
             if (!d.autoSize)
                 QCOMPARE(widget->size() - QSize(border - 1, border - 1),
                          QSize(twipsToPixels(control.width()), twipsToPixels(control.height())));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget); label && d.autoSize) {
+            // A label sized to its text tells the model its width; in the main window a
+            // substitute face is sized to the designed line, so it is as high as designed.
+            QVERIFY(label->width() >= QFontMetrics(label->font()).horizontalAdvance(label->text()));
+            QCOMPARE(control.width(), pixelsToTwips(label->width()));
+            if (design == &designs::mainWindow())
+                QCOMPARE(control.height(), d.height);
         }
         QCOMPARE(widget->toolTip(), qs(d.toolTip));
         QCOMPARE(accessibleText(widget, QAccessible::Description), qs(control.displayName()));
