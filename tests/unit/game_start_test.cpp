@@ -26,14 +26,6 @@ TEST_F(GameTest, LoadSetsUpABeginnersGameWithTheFieldFocused)
     EXPECT_EQ(form().focused(), &game.Picture1);
 }
 
-TEST_F(GameTest, AfterLoadTheCaptionIsEmptyAndTheBannerHoldsTheFullTitle)
-{
-    EXPECT_EQ(form().caption(), "");
-    EXPECT_EQ(game.bannerText, std::string("Tappon  ") + designs::kWebSite);
-    EXPECT_EQ(game.loopIndex, 5);
-    EXPECT_TRUE(game.Timer4.enabled());
-}
-
 TEST_F(GameTest, NothingFallsUntilAGameStarts)
 {
     h.advanceMs(5000);

@@ -4,11 +4,8 @@
 // at five characters and that the other commands leave it alone is the scripted game's
 // transcript.
 #include "designs/designs.h"
-#include "game/frmtype.h"
 #include "platform/text.h"
-#include "tests/support/harness.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/game_fixture.h"
 
 #include <string>
 #include <vector>
@@ -16,14 +13,12 @@
 namespace tappon {
 namespace {
 
-using testing::Harness;
-
-class TitleBannerTest : public ::testing::Test {
+class TitleBannerTest : public testing::GameTest {
 protected:
     static std::string bannerText() { return std::string("Tappon  ") + designs::kWebSite; }
     static std::size_t bannerLength() { return characterCount(bannerText()); }
     static std::string firstCharacters(std::size_t count) { return leftCharacters(bannerText(), count); }
-    const std::string& caption() const { return main.form().caption(); }
+    const std::string& caption() const { return game.form().caption(); }
 
     // The captions of the next `ticks` banner ticks, read 300 ms apart.
     std::vector<std::string> nextCaptions(int ticks)
@@ -35,9 +30,6 @@ protected:
         }
         return captions;
     }
-
-    Harness h;
-    frmtype& main = h.app.load<frmtype>();
 };
 
 TEST_F(TitleBannerTest, TheFirstTickComes300MsAfterLoadingAndShowsFiveCharacters)
@@ -61,7 +53,7 @@ TEST_F(TitleBannerTest, TheWholeTextShowsForOneTickThenTheBlankForOneThenItGrows
         shown = shown == length ? 0 : shown + 1;
     }
     EXPECT_EQ(nextCaptions(static_cast<int>(expected.size())), expected);
-    EXPECT_EQ(main.bannerLength, static_cast<std::int16_t>(length));
+    EXPECT_EQ(game.bannerLength, static_cast<std::int16_t>(length));
 }
 
 TEST_F(TitleBannerTest, ItKeepsTickingWhileTheVerdictMessageIsOpen)
@@ -75,9 +67,9 @@ TEST_F(TitleBannerTest, ItKeepsTickingWhileTheVerdictMessageIsOpen)
             whileOpen.push_back(caption());
         }
     };
-    main.Text1.setText("1");
+    game.Text1.setText("1");
     h.advanceMs(100);
-    main.form().click(main.Command1);
+    game.form().click(game.Command1);
     h.advanceMs(60000);  // the game ends at 60 100 ms, with no hits
 
     ASSERT_EQ(h.messageBox.shown.size(), 1u);
