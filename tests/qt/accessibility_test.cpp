@@ -20,19 +20,8 @@
 #include <QTimer>
 #include <QtTest>
 
-
 using namespace tappon;
 using namespace tappon::testing;
-
-namespace {
-
-QString accessibleText(QObject* object, QAccessible::Text which)
-{
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
-}
-
-}  // namespace
 
 class AccessibilityTest : public QtProgramTest {
     Q_OBJECT

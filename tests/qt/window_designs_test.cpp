@@ -34,12 +34,6 @@ namespace {
 const FormDesign* const kDesigns[] = {&designs::mainWindow(), &designs::splashWindow(), &designs::helpWindow(),
                                       &designs::aboutWindow()};
 
-QString accessibleText(QObject* object, QAccessible::Text which)
-{
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
-}
-
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QObject>
@@ -47,6 +48,13 @@ struct QtProgram : FakeServices {
     void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
     void advanceMs(int ms) { advance(std::chrono::milliseconds(ms)); }
 };
+
+// What a screen reader reads of the object.
+inline QString accessibleText(QObject* object, QAccessible::Text which)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
+}
 
 // The base of the Qt tests of the shown program: every test function gets a program of
 // its own, its main window active, and nothing of it outlives the function.
