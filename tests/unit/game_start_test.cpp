@@ -166,13 +166,5 @@ TEST_F(GameTest, ALetterExactlyAtTheBottomMovesOnceMore)
     EXPECT_EQ(game.Label1[2].caption(), "n");
 }
 
-TEST_F(GameTest, SoundOffSilencesTheStartButChangesNothingElse)
-{
-    click(game.sound);
-    startGame();
-    EXPECT_TRUE(h.sound.played.empty());
-    EXPECT_EQ(game.Label5.caption(), "60");
-}
-
 }  // namespace
 }  // namespace tappon
