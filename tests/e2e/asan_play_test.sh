@@ -49,23 +49,17 @@ xdotool key F1
 help=$(e2e_wait_window "$GAME_PID" 10 '^$') || e2e_fail "F1 opened no help window"
 sleep 1.5
 xdotool key Escape
-for _ in $(seq 100); do e2e_windows "$GAME_PID" | grep -qx "$help" || break; sleep 0.05; done
-e2e_windows "$GAME_PID" | grep -qx "$help" && e2e_fail "Esc did not close the help window"
+game_wait_gone "$help" 5 || e2e_fail "Esc did not close the help window"
 
 xdotool windowfocus --sync "$GAME_MAIN"
 type_for 10
 
 # The about window from the help menu; its OK button is the default button.
-xdotool windowfocus --sync "$GAME_MAIN"
-xdotool key alt+h
-sleep 0.3
-xdotool key a
-about=$(e2e_wait_window "$GAME_PID" 10 '关于') || e2e_fail "the menu opened no about window"
+about=$(game_open_about 10) || e2e_fail "the menu opened no about window"
 sleep 2  # a few turns of its logo animation
 xdotool windowfocus --sync "$about"
 xdotool key Return
-for _ in $(seq 100); do e2e_windows "$GAME_PID" | grep -qx "$about" || break; sleep 0.05; done
-e2e_windows "$GAME_PID" | grep -qx "$about" && e2e_fail "the about window did not close"
+game_wait_gone "$about" 5 || e2e_fail "the about window did not close"
 
 xdotool windowfocus --sync "$GAME_MAIN"
 type_for $(( 50 - $(elapsed_s) ))

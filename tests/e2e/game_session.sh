@@ -43,15 +43,27 @@ game_title_moves() {
 # Waits up to $1 s for the verdict box and prints its window id.
 game_wait_verdict() { e2e_wait_window "$GAME_PID" "$1" 'Harder|Come on|Very good'; }
 
+# Waits up to $2 s (3 unless given) for the program's window $1 to go; 1 if it stays.
+game_wait_gone() {
+    for _ in $(seq $(( ${2:-3} * 20 ))); do e2e_windows "$GAME_PID" | grep -qx "$1" || return 0; sleep 0.05; done
+    return 1
+}
+
 # Closes the verdict box ($1) with Enter and checks that it went away.
 game_close_verdict() {
     xdotool windowfocus --sync "$1"
     xdotool key Return
-    for _ in $(seq 30); do
-        e2e_windows "$GAME_PID" | grep -qx "$1" || return 0
-        sleep 0.1
-    done
-    return 1
+    game_wait_gone "$1"
+}
+
+# Opens the about window from the help menu (Alt+H, A) and prints its id; 1 if none
+# comes within $1 s (8 unless given).
+game_open_about() {
+    xdotool windowfocus --sync "$GAME_MAIN"
+    xdotool key alt+h
+    sleep 0.3
+    xdotool key a
+    e2e_wait_window "$GAME_PID" "${1:-8}" '关于'
 }
 
 # Chooses the exit item (Alt+S, X) and sets GAME_STATUS to the program's exit status;

@@ -8,18 +8,13 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "$1")
 source "$here/x11_session.sh"
+source "$here/game_session.sh"
 /usr/bin/python3 -c 'import Xlib.ext.xfixes' 2>/dev/null || e2e_skip "python3-xlib is not installed"
 
 e2e_start_x
-QT_SCALE_FACTOR=2 "$program" >"$E2E_TMP/program.log" 2>&1 &
-pid=$!
-E2E_PIDS+=("$pid")
-main=$(e2e_wait_window "$pid" 8 '^Tapp') || e2e_fail "no main window: $(cat "$E2E_TMP/program.log")"
-xdotool windowfocus --sync "$main"
-xdotool key alt+h
-sleep 0.3
-xdotool key a
-about=$(e2e_wait_window "$pid" 8 '关于') || e2e_fail "the about window did not open"
+export QT_SCALE_FACTOR=2
+game_launch "$program" "$E2E_TMP/program.log" || e2e_fail "no main window: $(cat "$E2E_TMP/program.log")"
+about=$(game_open_about) || e2e_fail "the about window did not open"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 # Over the web site link: (80, 156) in the client area, in logical pixels.
 xdotool mousemove "$(( X + 2 * 80 ))" "$(( Y + 2 * 156 ))"

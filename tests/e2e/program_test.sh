@@ -3,10 +3,12 @@
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 # The real program under its own X server, played from outside: the splash window
 # first, the main window two seconds later with a title that types itself out, a short
-# game whose letters fall and whose verdict appears, and the exit item of the menu.
+# game whose letters fall and whose verdict appears, and the exit item of the menu. (The
+# help window's frame and slide are window_frames_test's and atspi_windows_test's.)
 set -euo pipefail
 program=$(realpath "$1")
 source "$(dirname "$0")/x11_session.sh"
+source "$(dirname "$0")/game_session.sh"
 e2e_start_x
 
 started=$(date +%s%N)
@@ -30,17 +32,9 @@ for wid in $(e2e_windows "$pid"); do
     [ "$wid" = "$main" ] || e2e_fail "another window is still mapped: $(e2e_title "$wid")"
 done
 
-# The title grows one character every 300 ms.
-first=$(e2e_title "$main")
-sleep 0.65
-second=$(e2e_title "$main")
-echo "title: '$first' then '$second'"
-[ "${#second}" -gt "${#first}" ] || [ "${#second}" -le 1 ] || e2e_fail "the title does not grow"
-case "$second" in "Tappon"*|"Tappo"|"Tapp"|"Tap"|"Ta"|"T"|"") ;; *) e2e_fail "unexpected title '$second'" ;; esac
-
-# Over a whole round of the banner, both title properties (the one window managers read
-# today and the older one) hold the same leading part of the text: all of it once, and
-# nothing at all once.
+# The title grows one character every 300 ms: over a whole round of the banner, both
+# title properties (the one window managers read today and the older one) hold the same
+# leading part of the text: all of it once, and nothing at all once.
 banner="Tappon  http://tappon.example.com/"
 seen_full=0 seen_empty=0
 deadline=$(( $(date +%s%N) + 14000000000 ))
@@ -65,19 +59,16 @@ done
 [ "$seen_empty" -eq 1 ] || e2e_fail "the banner never went blank"
 
 # Geometry: the client area is 461 x 335 below the menu bar.
+GAME_PID=$pid GAME_MAIN=$main
 e2e_geometry "$main"
-menu=$(( HEIGHT - 335 ))
+GAME_X=$X GAME_Y=$Y GAME_MENU=$(( HEIGHT - 335 ))
 [ "$WIDTH" -eq 461 ] || e2e_fail "main window is $WIDTH wide"
-[ "$menu" -gt 10 ] && [ "$menu" -lt 40 ] || e2e_fail "odd menu bar height $menu"
+[ "$GAME_MENU" -gt 10 ] && [ "$GAME_MENU" -lt 40 ] || e2e_fail "odd menu bar height $GAME_MENU"
 
-# A game of 0.1 minutes: click the time box (which empties it), type, press Enter.
-xdotool windowfocus --sync "$main"
-xdotool mousemove "$(( X + 422 ))" "$(( Y + menu + 184 ))" click 1
-xdotool type --delay 30 "0.1"
-xdotool key Return
-# Pictures are taken of the window itself: a compositor's rootless XWayland has none of
-# its root window.
-field="321x329+5+$(( menu + 4 ))"
+# A game of 0.1 minutes. Pictures are taken of the window itself: a compositor's
+# rootless XWayland has none of its root window.
+game_start "0.1"
+field="321x329+5+$(( GAME_MENU + 4 ))"
 sleep 0.5
 import -window "$main" -crop "$field" "$E2E_TMP/a.png"
 sleep 0.4
@@ -87,52 +78,13 @@ echo "pixels changed in the field: $changed"
 [ "${changed%% *}" -gt 50 ] || e2e_fail "the letters do not move"
 
 # No hits against a target of 3: the poorest verdict, about six seconds after the start.
-verdict=$(e2e_wait_window "$pid" 9 'Harder') || e2e_fail "no verdict message box"
+verdict=$(game_wait_verdict 9) || e2e_fail "no verdict message box"
 echo "verdict: $(e2e_title "$verdict")"
-xdotool windowfocus --sync "$verdict"
-xdotool key Return
-sleep 0.5
-for wid in $(e2e_windows "$pid"); do
-    [ "$wid" != "$verdict" ] || e2e_fail "the verdict did not close"
-done
+[[ "$(e2e_title "$verdict")" == Harder* ]] || e2e_fail "not the poorest verdict"
+game_close_verdict "$verdict" || e2e_fail "the verdict did not close"
 kill -0 "$pid" || e2e_fail "the program ended after the verdict"
 
-# F1 drops the help panel down over the main window; Esc slides it away again.
-xdotool windowfocus --sync "$main"
-xdotool key F1
-help=""
-for _ in $(seq 100); do  # the main window's own title is blank now and then: not that one
-    for wid in $(e2e_windows "$pid"); do
-        [ "$wid" = "$main" ] || help=$wid
-    done
-    [ -n "$help" ] && break
-    sleep 0.05
-done
-[ -n "$help" ] || e2e_fail "F1 opened no help window"
-sleep 0.8  # the slide-in takes a few 50 ms steps
-e2e_geometry "$help"
-echo "help panel at $X,$Y size ${WIDTH}x${HEIGHT}"
-# 409 pixels of client area in a fixed dialog frame of 3 on each side.
-[ "$WIDTH" -eq 415 ] || e2e_fail "the help panel is $WIDTH wide"
-[ "$Y" -ge 0 ] || e2e_fail "the help panel did not come down (top $Y)"
-import -window "$help" "$E2E_TMP/help.png"
-colours=$(convert "$E2E_TMP/help.png" -format '%k' info:)
-echo "help panel screenshot: $colours colours"
-[ "$colours" -gt 20 ] || e2e_fail "the help panel looks empty"
-xdotool key Escape
-for _ in $(seq 40); do
-    [ -z "$(e2e_windows "$pid" | grep -x "$help" || true)" ] && break
-    sleep 0.05
-done
-[ -z "$(e2e_windows "$pid" | grep -x "$help" || true)" ] || e2e_fail "Esc did not close the help panel"
-
-# The exit item: Alt+S opens the settings menu, X chooses exit.
-xdotool windowfocus --sync "$main"
-xdotool key alt+s
-sleep 0.3
-xdotool key x
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then e2e_fail "the exit item did not end the program"; fi
-wait "$pid" && status=0 || status=$?
-[ "$status" -eq 0 ] || e2e_fail "the program exited with $status"
+# The exit item ends the program with status 0.
+game_exit_via_menu || e2e_fail "the exit item did not end the program"
+[ "$GAME_STATUS" -eq 0 ] || e2e_fail "the program exited with $GAME_STATUS"
 echo "PASSED"

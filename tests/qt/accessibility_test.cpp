@@ -20,53 +20,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
 using namespace tappon;
 using namespace tappon::testing;
 
-namespace {
-
-QString accessibleText(QObject* object, QAccessible::Text which)
-{
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
-}
-
-QWidget* topLevelNamed(const char* name)
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
-            return widget;
-    return nullptr;
-}
-
-}  // namespace
-
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
+    void aLabelIsNamedByItsCaptionAsItChanges()
     {
-        program = std::make_unique<QtProgram>();
-        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
-    }
-    void cleanup() { program.reset(); }
-
-    void everyControlIsDescribedByItsOwnName()
-    {
-        // objectName is invisible to AT-SPI; the description carries "Label4" or "Label1(3)".
-        QCOMPARE(accessibleText(program->widget("Label4"), QAccessible::Description), QStringLiteral("Label4"));
-        QCOMPARE(accessibleText(program->widget("Label1", 3), QAccessible::Description), QStringLiteral("Label1(3)"));
-        QCOMPARE(accessibleText(program->widget("Text1"), QAccessible::Description), QStringLiteral("Text1"));
-        QCOMPARE(accessibleText(program->widget("Command2"), QAccessible::Description), QStringLiteral("Command2"));
-        QCOMPARE(accessibleText(&program->view(), QAccessible::Description), QStringLiteral("frmtype"));
-    }
-
-    void aLabelIsNamedByItsCaption()
-    {
-        QCOMPARE(accessibleText(program->widget("Label2"), QAccessible::Name), QStringLiteral("现在得分："));
         static_cast<Label&>(program->main->form().find("Label4")).setCaption("12");
         QCOMPARE(accessibleText(program->widget("Label4"), QAccessible::Name), QStringLiteral("12"));
     }
@@ -92,20 +54,6 @@ private slots:
         QVERIFY(iface->rect().isEmpty());
     }
 
-    void pictureButtonsAreNamedByTheirToolTips()
-    {
-        QCOMPARE(accessibleText(program->widget("Command1"), QAccessible::Name), QStringLiteral("开始"));
-        QCOMPARE(accessibleText(program->widget("Command3"), QAccessible::Name), QStringLiteral("暂停"));
-        QCOMPARE(accessibleText(program->widget("Command2"), QAccessible::Name), QStringLiteral("结束"));
-    }
-
-    void theTimeBoxAndThePanelsHaveNames()
-    {
-        QCOMPARE(accessibleText(program->widget("Text1"), QAccessible::Name), QStringLiteral("分钟数"));
-        QCOMPARE(accessibleText(program->widget("Picture1"), QAccessible::Name), QStringLiteral("游戏区"));
-        QCOMPARE(accessibleText(program->widget("Picture2"), QAccessible::Name), QStringLiteral("记分板"));
-    }
-
     void levelCheckMarksAreReadable()
     {
         QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(program->action("jb")->menu());
@@ -115,15 +63,6 @@ private slots:
             if (menu->child(i)->state().checked)
                 checked << menu->child(i)->text(QAccessible::Name);
         QCOMPARE(checked, QStringList{QStringLiteral(" 初 级(C)")});
-    }
-
-    void theHelpWindowHasANameButNoTitle()
-    {
-        program->action("care")->trigger();
-        QWidget* help = topLevelNamed("Frmhelp");
-        QVERIFY(help);
-        QCOMPARE(help->windowTitle(), QString());
-        QCOMPARE(accessibleText(help, QAccessible::Name), QStringLiteral("帮助"));
     }
 
     void theMessageBoxIsAnAlert()
@@ -142,9 +81,6 @@ private slots:
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(name, QStringLiteral("Harder！"));
     }
-
-private:
-    std::unique_ptr<QtProgram> program;
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -16,43 +16,18 @@
 #include <QTest>
 
 #include <chrono>
-#include <memory>
 
 namespace tappon {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::QtProgram;
 
 }  // namespace
 
-class HelpWindowQtTest : public QObject {
+class HelpWindowQtTest : public testing::QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        main = program->main;
-    }
-    void cleanup()
-    {
-        main = nullptr;
-        program.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    void theHelpMenuItemOpensAModalTitleLessWindow()
-    {
-        // `care` shows the help window modally; it has no caption and blocks the main window.
-        FormView* view = openFromMenu();
-        QVERIFY(view);
-        QVERIFY(view->isVisible());
-        QCOMPARE(view->windowModality(), Qt::ApplicationModal);
-        QVERIFY(view->windowTitle().isEmpty());
-        QVERIFY(!program->app.acceptsInput(main->form()));
-    }
-
     void escSlidesTheWindowOutAndUnloadsIt()
     {
         // After the slide-in, Esc pressed in the window takes it away six ticks later.
@@ -70,15 +45,19 @@ private slots:
         QVERIFY(!program->app.find<Frmhelp>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(view.isNull());
-        QVERIFY(program->app.acceptsInput(main->form()));
+        QVERIFY(program->app.acceptsInput(program->main->form()));
     }
 
-    void theWindowsOuterSizeIsItsClientAreaInAFixedDialogFrame()
+    void theHelpItemOpensAModalWindowInAFixedDialogFrame()
     {
-        // The window draws its own dialog frame; its Width and Height, read by its load
-        // handler already, are the outer size, frame included, as the window really is.
+        // `care` shows it modally, blocking the main window. The window draws its own
+        // dialog frame; its Width and Height, read by its load handler already, are the
+        // outer size, frame included, as the window really is.
         FormView* view = openFromMenu();
         QVERIFY(view);
+        QVERIFY(view->isVisible());
+        QCOMPARE(view->windowModality(), Qt::ApplicationModal);
+        QVERIFY(!program->app.acceptsInput(program->main->form()));
         Frmhelp* help = program->app.find<Frmhelp>();
         QVERIFY(help);
         const QSize client = view->clientArea()->size();
@@ -129,19 +108,10 @@ private slots:
 private:
     FormView* openFromMenu()
     {
-        FormView* mainView = program->host.viewOf(main->form());
-        if (!mainView)
-            return nullptr;
-        QAction* item = mainView->actionOf(main->care);
-        if (!item)
-            return nullptr;
-        item->trigger();
+        program->action("care")->trigger();
         Frmhelp* help = program->app.find<Frmhelp>();
         return help ? program->host.viewOf(help->form()) : nullptr;
     }
-
-    std::unique_ptr<QtProgram> program;
-    frmtype* main = nullptr;
 };
 
 }  // namespace tappon

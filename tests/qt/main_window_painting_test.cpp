@@ -85,17 +85,10 @@ double glyphDifference(const QImage& a, const QImage& b)
 
 }  // namespace
 
-class MainWindowPaintingTest : public QObject {
+class MainWindowPaintingTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
-    }
-    void cleanup() { program.reset(); }
-
     void aParkedLetterShowsNoPixelInTheField()
     {
         // Parked at Top -600, a letter lies wholly above the field, whatever it shows.
@@ -286,9 +279,6 @@ private slots:
             }
         QCOMPARE(wrong, 0);
     }
-
-private:
-    std::unique_ptr<QtProgram> program;
 };
 
 QTEST_MAIN(MainWindowPaintingTest)

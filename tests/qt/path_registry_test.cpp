@@ -130,19 +130,14 @@ private slots:
         QCOMPARE(read(registry, kToolKey, "PATH"), tool.toStdString() + std::string(1, '\0'));
     }
 
-    void withoutAnyToolTheValueIsMissing()
-    {
-        ToolFolder folder;
-        PathRegistry registry({QStringLiteral("hardinfo")}, {folder.path()});
-        long result = 0;
-        read(registry, kToolKey, "PATH", &result);
-        QCOMPARE(result, 2L);
-    }
-
-    void everyOtherKeyAndValueIsMissing()
+    void withoutAnyToolTheValueIsMissingAndSoIsEveryOtherKeyAndValue()
     {
         // Including the tool folder's key, which has no meaning here.
         ToolFolder folder;
+        PathRegistry empty({QStringLiteral("hardinfo")}, {folder.path()});
+        long result = 0;
+        read(empty, kToolKey, "PATH", &result);
+        QCOMPARE(result, 2L);
         folder.add(QStringLiteral("hardinfo"));
         PathRegistry registry({QStringLiteral("hardinfo")}, {folder.path()});
         Registry::Handle handle = 99;
@@ -151,7 +146,6 @@ private slots:
                  2L);
         QCOMPARE(handle, Registry::Handle{0});
         QCOMPARE(registry.openKey(0x80000001u, kToolKey, kAccess, handle), 2L);
-        long result = 0;
         read(registry, kToolKey, "MSINFO", &result);
         QCOMPARE(result, 2L);
     }
@@ -184,9 +178,9 @@ private slots:
 
 private:
     // The program with the real registry stand-in, launcher and file test.
-    struct Program {
+    struct Program : FakeServices {
         Program(Registry& registry, ProgramLauncher& launcher, FileTester& files)
-            : services{messageBox, sound, random, appInfo, shell, registry, launcher, files}
+            : real{messageBox, sound, random, appInfo, shell, registry, launcher, files}
         {
             host.bind(app);
             main = &app.load<frmtype>();
@@ -195,15 +189,10 @@ private:
         }
         frmAbout& about() const { return *app.find<frmAbout>(); }
 
+        Services real;
         VirtualClock clock;
-        FakeMessageBox messageBox;
-        FakeSoundPlayer sound;
-        TestRandom random;
-        FakeAppInfo appInfo;
-        FakeShell shell;
-        Services services;
         QtWindowHost host;
-        Application app{services, clock, host};
+        Application app{real, clock, host};
         frmtype* main = nullptr;
     };
 };

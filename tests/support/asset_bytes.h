@@ -12,8 +12,8 @@
 
 namespace tappon::testing {
 
-inline const std::filesystem::path kAssets =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets";
+// Named by the build: __FILE__ may be relative to the build folder (a compiler cache's base).
+inline const std::filesystem::path kAssets = TAPPON_ASSETS_DIR;
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -9,11 +9,15 @@
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QObject>
+#include <QTest>
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
 
 namespace tappon::testing {
 
@@ -43,6 +47,34 @@ struct QtProgram : FakeServices {
     QString labelText(const char* name) const { return static_cast<QLabel*>(widget(name))->text(); }
     void advance(std::chrono::milliseconds duration) { clock.advance(app.scheduler(), duration); }
     void advanceMs(int ms) { advance(std::chrono::milliseconds(ms)); }
+};
+
+// What a screen reader reads of the object.
+inline QString accessibleText(QObject* object, QAccessible::Text which)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(which) : QStringLiteral("<no accessible interface>");
+}
+
+// The base of the Qt tests of the shown program: every test function gets a program of
+// its own, its main window active, and nothing of it outlives the function.
+class QtProgramTest : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void init()
+    {
+        program = std::make_unique<QtProgram>();
+        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
+    }
+    void cleanup()
+    {
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+protected:
+    std::unique_ptr<QtProgram> program;
 };
 
 }  // namespace tappon::testing

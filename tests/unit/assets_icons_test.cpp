@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 
 namespace {
@@ -55,15 +56,12 @@ IconFile readIconFile(const Bytes& b) {
     return file;
 }
 
-void expectSixteenColourIcon(const IconImage& image, int size) {
-    EXPECT_TRUE(image.inFile);
-    EXPECT_EQ(image.width, size);
-    EXPECT_EQ(image.height, size);
-    EXPECT_EQ(image.colourCount, 16);
-    EXPECT_EQ(image.field6, 4);
-    EXPECT_EQ(image.bitmapBits, 4);
-    EXPECT_EQ(image.bitmapWidth, size);
-    EXPECT_EQ(image.bitmapHeight, 2 * size);
+// In the file; width, height, colours; bits per pixel in the entry and in the bitmap;
+// the bitmap's width and height (colours and mask: twice the image's).
+void expectSixteenColourIcon(const IconImage& i, int size) {
+    EXPECT_EQ((std::array{int(i.inFile), i.width, i.height, i.colourCount, i.field6, i.bitmapBits, i.bitmapWidth,
+                          i.bitmapHeight}),
+              (std::array{1, size, size, 16, 4, 4, size, 2 * size}));
 }
 
 class ScaleTest : public ::testing::TestWithParam<int> {
@@ -101,15 +99,11 @@ TEST_P(CursorTest, TheHandIsATwoColour32PixelCursorPointingFromItsFingertip) {
     const IconFile cursor = readIconFile(readAsset(at("pictures/about/hand.cur")));
     EXPECT_EQ(cursor.type, 2);
     ASSERT_EQ(cursor.images.size(), 1u);
-    const IconImage& image = cursor.images[0];
-    EXPECT_TRUE(image.inFile);
-    EXPECT_EQ(image.width, scaled(32));
-    EXPECT_EQ(image.height, scaled(32));
-    EXPECT_EQ(image.colourCount, 2);
-    EXPECT_EQ(image.field4, scaled(5));
-    EXPECT_EQ(image.field6, 0);
-    EXPECT_EQ(image.bitmapBits, 1);
-    EXPECT_EQ(image.bitmapHeight, scaled(64));
+    const IconImage& i = cursor.images[0];
+    // In the file; width, height, colours; the hot spot; bits per pixel; the bitmap's height.
+    EXPECT_EQ((std::array{int(i.inFile), i.width, i.height, i.colourCount, i.field4, i.field6, i.bitmapBits,
+                          i.bitmapHeight}),
+              (std::array{1, scaled(32), scaled(32), 2, scaled(5), 0, 1, scaled(64)}));
 }
 
 TEST_P(CursorTest, TheHotSpotPixelIsOpaque) {

@@ -2,14 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The pictures in assets/ have the formats and pixel sizes the windows are laid out
 // for: baseline JPEGs and one-frame GIFs. Each picture also comes drawn for screens
-// scaled 2x ("name@2x.ext"): the same format at twice the size.
+// scaled 2x ("name@2x.ext"): the same format at twice the size. The program's own GIF
+// reader finds each GIF's first frame where this test's full reader does.
+#include "platform/media/gif_frame.h"
 #include "tests/support/asset_bytes.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstddef>
 #include <optional>
-#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -39,37 +44,21 @@ std::optional<JpegFrame> jpegFrame(const Bytes& b) {
     return std::nullopt;
 }
 
-struct JpegCase {
-    const char* file = "";
-    int width = 0;
-    int height = 0;
-
-    friend std::ostream& operator<<(std::ostream& out, const JpegCase& c) { return out << c.file; }
-};
-
-class JpegTest : public ::testing::TestWithParam<JpegCase> {};
-
-TEST_P(JpegTest, IsABaselineJpegOfItsStatedSize) {
-    // Every JPEG is baseline (SOF0), never progressive, at the size the windows expect.
-    const JpegCase& c = GetParam();
-    const std::optional<JpegFrame> frame = jpegFrame(readAsset(c.file));
-    ASSERT_TRUE(frame.has_value()) << c.file;
-    EXPECT_EQ(frame->marker, 0xC0) << c.file;
-    EXPECT_EQ(frame->width, c.width) << c.file;
-    EXPECT_EQ(frame->height, c.height) << c.file;
+TEST(JpegTest, EveryJpegIsABaselineJpegOfItsStatedSize) {
+    // Baseline (SOF0), never progressive, at the size the windows expect.
+    const std::tuple<const char*, int, int> cases[] = {
+        {"pictures/main/field.jpg", 377, 324},      {"pictures/splash/tile0.jpg", 53, 51},
+        {"pictures/splash/tile1.jpg", 49, 51},      {"pictures/splash/tile2.jpg", 53, 50},
+        {"pictures/help/title.jpg", 223, 68},       {"pictures/main/field@2x.jpg", 754, 648},
+        {"pictures/splash/tile0@2x.jpg", 106, 102}, {"pictures/splash/tile1@2x.jpg", 98, 102},
+        {"pictures/splash/tile2@2x.jpg", 106, 100}, {"pictures/help/title@2x.jpg", 446, 136},
+    };
+    for (const auto& [file, width, height] : cases) {
+        const std::optional<JpegFrame> frame = jpegFrame(readAsset(file));
+        ASSERT_TRUE(frame.has_value()) << file;
+        EXPECT_EQ((std::array{frame->marker, frame->width, frame->height}), (std::array{0xC0, width, height})) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pictures, JpegTest,
-                         ::testing::Values(JpegCase{"pictures/main/field.jpg", 377, 324},
-                                           JpegCase{"pictures/splash/tile0.jpg", 53, 51},
-                                           JpegCase{"pictures/splash/tile1.jpg", 49, 51},
-                                           JpegCase{"pictures/splash/tile2.jpg", 53, 50},
-                                           JpegCase{"pictures/help/title.jpg", 223, 68},
-                                           JpegCase{"pictures/main/field@2x.jpg", 754, 648},
-                                           JpegCase{"pictures/splash/tile0@2x.jpg", 106, 102},
-                                           JpegCase{"pictures/splash/tile1@2x.jpg", 98, 102},
-                                           JpegCase{"pictures/splash/tile2@2x.jpg", 106, 100},
-                                           JpegCase{"pictures/help/title@2x.jpg", 446, 136}));
 
 // ---------------------------------------------------------------- GIF
 
@@ -120,67 +109,44 @@ std::optional<Gif> readGif(const Bytes& b) {
     return std::nullopt;  // no trailer
 }
 
-struct GifCase {
-    const char* file = "";
-    int width = 0;
-    int height = 0;
-
-    friend std::ostream& operator<<(std::ostream& out, const GifCase& c) { return out << c.file; }
-};
-
-class OpaqueGifTest : public ::testing::TestWithParam<GifCase> {};
-
-TEST_P(OpaqueGifTest, IsOneOpaqueFrameFillingItsStatedSize) {
-    // Button symbols, the about banner and the logo frames: one frame, the whole
-    // picture, no transparent colour.
-    const GifCase& c = GetParam();
-    const std::optional<Gif> gif = readGif(readAsset(c.file));
-    ASSERT_TRUE(gif.has_value()) << c.file;
-    EXPECT_EQ(gif->screenWidth, c.width) << c.file;
-    EXPECT_EQ(gif->screenHeight, c.height) << c.file;
-    ASSERT_EQ(gif->frames.size(), 1u) << c.file;
-    const GifFrame& frame = gif->frames.front();
-    EXPECT_EQ(frame.left, 0) << c.file;
-    EXPECT_EQ(frame.top, 0) << c.file;
-    EXPECT_EQ(frame.width, c.width) << c.file;
-    EXPECT_EQ(frame.height, c.height) << c.file;
-    EXPECT_FALSE(frame.transparent) << c.file;
+// The program's own reader, which skips to the first frame, finds the same box.
+void expectTheProgramFindsTheFrame(const Bytes& b, const GifFrame& frame)
+{
+    const std::optional<tappon::GifFrame> found = tappon::firstGifFrame(b.data(), b.size());
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ((std::array{found->left, found->top, found->width, found->height}),
+              (std::array{frame.left, frame.top, frame.width, frame.height}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, OpaqueGifTest,
-                         ::testing::Values(GifCase{"pictures/main/start.gif", 19, 18},
-                                           GifCase{"pictures/main/pause.gif", 20, 22},
-                                           GifCase{"pictures/main/stop.gif", 21, 18},
-                                           GifCase{"pictures/about/banner.gif", 320, 60},
-                                           GifCase{"pictures/about/logo0.gif", 39, 39},
-                                           GifCase{"pictures/about/logo1.gif", 39, 39},
-                                           GifCase{"pictures/about/logo2.gif", 39, 39},
-                                           GifCase{"pictures/about/logo3.gif", 39, 39},
-                                           GifCase{"pictures/about/logo4.gif", 39, 39},
-                                           GifCase{"pictures/about/logo5.gif", 39, 39},
-                                           GifCase{"pictures/about/logo6.gif", 39, 39},
-                                           GifCase{"pictures/about/logo7.gif", 39, 39},
-                                           GifCase{"pictures/about/logo8.gif", 39, 39},
-                                           GifCase{"pictures/main/start@2x.gif", 38, 36},
-                                           GifCase{"pictures/main/pause@2x.gif", 40, 44},
-                                           GifCase{"pictures/main/stop@2x.gif", 42, 36},
-                                           GifCase{"pictures/about/banner@2x.gif", 640, 120},
-                                           GifCase{"pictures/about/logo0@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo1@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo2@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo3@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo4@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo5@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo6@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo7@2x.gif", 78, 78},
-                                           GifCase{"pictures/about/logo8@2x.gif", 78, 78}));
+TEST(OpaqueGifTest, EveryOtherGifIsOneOpaqueFrameFillingItsStatedSize) {
+    // Button symbols, the about banner and the logo frames (the slogan banner is below):
+    // one frame, the whole picture, no transparent colour.
+    std::vector<std::tuple<std::string, int, int>> cases = {
+        {"main/start", 19, 18}, {"main/pause", 20, 22}, {"main/stop", 21, 18}, {"about/banner", 320, 60}};
+    for (int i = 0; i <= 8; ++i)
+        cases.emplace_back("about/logo" + std::to_string(i), 39, 39);
+    for (const auto& [name, width, height] : std::vector(cases))
+        cases.emplace_back(name + "@2x", 2 * width, 2 * height);
+    for (const auto& [name, width, height] : cases) {
+        const Bytes bytes = readAsset("pictures/" + name + ".gif");
+        const std::optional<Gif> gif = readGif(bytes);
+        ASSERT_TRUE(gif.has_value()) << name;
+        EXPECT_EQ((std::array{gif->screenWidth, gif->screenHeight}), (std::array{width, height})) << name;
+        ASSERT_EQ(gif->frames.size(), 1u) << name;
+        const GifFrame& frame = gif->frames.front();
+        EXPECT_EQ((std::array{frame.left, frame.top, frame.width, frame.height}), (std::array{0, 0, width, height}))
+            << name;
+        EXPECT_FALSE(frame.transparent) << name;
+        expectTheProgramFindsTheFrame(bytes, frame);
+    }
+}
 
 TEST(SplashBannerTest, IsOneTransparentFrameOfTheBannerSizeInsideALargerCanvas) {
     // The slogan banner: a 208 x 44 frame at (1, 1) on a 211 x 47 canvas, with a
     // transparent colour; at 2x all of it twice as large.
     for (const int scale : {1, 2}) {
-        const std::optional<Gif> gif =
-            readGif(readAsset(scale == 1 ? "pictures/splash/banner.gif" : "pictures/splash/banner@2x.gif"));
+        const Bytes bytes = readAsset(scale == 1 ? "pictures/splash/banner.gif" : "pictures/splash/banner@2x.gif");
+        const std::optional<Gif> gif = readGif(bytes);
         ASSERT_TRUE(gif.has_value()) << scale;
         EXPECT_EQ(gif->screenWidth, 211 * scale);
         EXPECT_EQ(gif->screenHeight, 47 * scale);
@@ -191,7 +157,17 @@ TEST(SplashBannerTest, IsOneTransparentFrameOfTheBannerSizeInsideALargerCanvas) 
         EXPECT_EQ(frame.width, 208 * scale);
         EXPECT_EQ(frame.height, 44 * scale);
         EXPECT_TRUE(frame.transparent);
+        expectTheProgramFindsTheFrame(bytes, frame);
     }
+}
+
+TEST(GifFrameTest, AnythingElseHasNoFrame) {
+    // Neither a JPEG nor a GIF cut short before its first frame's box.
+    const Bytes jpeg = readAsset("pictures/main/field.jpg");
+    EXPECT_FALSE(tappon::firstGifFrame(jpeg.data(), jpeg.size()));
+    const Bytes gif = readAsset("pictures/splash/banner.gif");
+    for (const std::size_t cut : {0, 6, 13, 20})
+        EXPECT_FALSE(tappon::firstGifFrame(gif.data(), cut)) << "cut at " << cut;
 }
 
 TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
@@ -202,6 +178,5 @@ TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
         EXPECT_NE(readAsset(before), readAsset(after)) << after;
     }
 }
-
 
 }  // namespace

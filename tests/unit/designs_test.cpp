@@ -8,20 +8,18 @@
 #include "platform/label.h"
 #include "platform/line.h"
 #include "platform/menu_item.h"
+#include "tests/support/asset_bytes.h"
 #include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 
 namespace tappon {
 namespace {
-
-const std::filesystem::path kAssets = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "assets";
 
 struct NamedDesign {
     const char* label;
@@ -86,7 +84,7 @@ TEST_P(DesignTest, EveryPictureIsAResourceThatExists)
         if (resource.empty())
             continue;
         ASSERT_EQ(resource.rfind(":/", 0), 0u) << resource;
-        EXPECT_TRUE(std::filesystem::is_regular_file(kAssets / resource.substr(2))) << resource;
+        EXPECT_TRUE(std::filesystem::is_regular_file(testing::kAssets / resource.substr(2))) << resource;
     }
 }
 
@@ -133,34 +131,6 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, DesignTest,
                                            NamedDesign{"help", &designs::helpWindow},
                                            NamedDesign{"about", &designs::aboutWindow}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST(MainWindowDesignTest, TheLevelMenuHasExactlyTheIndexesOneToThree)
-{
-    std::set<int> indexes;
-    for (const ControlDesign& c : designs::mainWindow().controls)
-        if (c.name == "jibie")
-            indexes.insert(c.index);
-    EXPECT_EQ(indexes, (std::set<int>{1, 2, 3}));
-}
-
-TEST(MainWindowDesignTest, OnlyTheStartButtonIsTheDefaultAndTheFieldComesFirst)
-{
-    int defaults = 0;
-    int lowestTab = 1000;
-    std::string first;
-    for (const ControlDesign& c : designs::mainWindow().controls) {
-        defaults += c.isDefault ? 1 : 0;
-        if (c.tabIndex >= 0 && c.tabIndex < lowestTab) {
-            lowestTab = c.tabIndex;
-            first = c.name;
-        }
-        if (c.isDefault) {
-            EXPECT_EQ(c.name, "Command1");
-        }
-    }
-    EXPECT_EQ(defaults, 1);
-    EXPECT_EQ(first, "Picture1");
-}
 
 }  // namespace
 }  // namespace tappon

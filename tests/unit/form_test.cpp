@@ -74,11 +74,6 @@ protected:
     Button& back = form.get<Button>("Back");
 };
 
-TEST_F(FormTest, TheFirstControlInFocusOrderHoldsTheFocusAtLoad)
-{
-    EXPECT_EQ(form.focused(), &field);
-}
-
 TEST_F(FormTest, KeysGoOnlyToTheFocusedControl)
 {
     form.keyPress('a');
@@ -87,8 +82,9 @@ TEST_F(FormTest, KeysGoOnlyToTheFocusedControl)
     EXPECT_EQ(a.log, "Field:97;Entry:98;");
 }
 
-TEST_F(FormTest, DisablingTheFocusedControlPassesTheFocusOnInFocusOrder)
+TEST_F(FormTest, TheFocusStartsOnTheFirstInFocusOrderAndPassesOnFromADisabledControl)
 {
+    EXPECT_EQ(form.focused(), &field);
     field.setEnabled(false);
     EXPECT_EQ(form.focused(), &entry);
     entry.setEnabled(false);

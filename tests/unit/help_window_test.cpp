@@ -1,25 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The help window opens modally over the main window, slides in from above the screen
-// to stand centred on it, and holds the main window's input while it is open; how it
-// closes is in help_window_closing_test.cpp.
-#include "designs/designs.h"
+// to stand centred on it, holds the main window's input while it is open, and slides
+// out when closed (its plain runs in one transcript); the other ways it is closed, or
+// not, are in help_window_closing_test.cpp.
+#include "tests/support/golden.h"
 #include "tests/support/help_window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <sstream>
 
 namespace tappon {
 namespace {
 
 using namespace tappon::testing;
 
-TEST_F(HelpWindowTest, TheHelpItemShowsTheWindowModallyOverTheMainWindow)
+// Three openings of the help window from its menu item, each closed another way (Esc,
+// a left press on the panel, a click on the instruction) with other presses before and
+// while it slides out, written down at every millisecond at which something changed and
+// at every effect: its place, its two timers, the windows shown, built and gone, and
+// whether the main window takes input.
+TEST_F(HelpWindowTest, ThreeOpeningsPlayAsTheTranscriptSays)
 {
-    // `care` creates the help window and shows it modally.
-    open();
-    ASSERT_FALSE(h.host.shows.empty());
-    EXPECT_EQ(h.host.shows.back().form, "Frmhelp");
-    EXPECT_EQ(h.host.shows.back().mode, ShowMode::Modal);
+    std::ostringstream transcript;
+    const auto state = [&] {
+        std::ostringstream s;
+        if (const Frmhelp* window = help())
+            s << "help at " << window->form().left() << ',' << window->form().top() << " timers "
+              << window->Timer1.enabled() << window->Timer2.enabled();
+        else
+            s << "no help";
+        s << " | shown";
+        for (const auto& show : h.host.shows)
+            s << ' ' << show.form << (show.mode == ShowMode::Modal ? " modal" : "");
+        s << " | built " << std::count(h.host.attached.begin(), h.host.attached.end(), "Frmhelp") << " gone "
+          << h.host.detached.size() << " | main takes input " << h.app.acceptsInput(main.form());
+        return s.str();
+    };
+    const auto write = [&](const std::string& line) {
+        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line << '\n';
+    };
+    h.sound.onPlay = [&](const std::string& path) { write("sound " + path.substr(path.rfind('/') + 1) + " | " + state()); };
+    const std::map<int, std::function<void()>> script = {
+        {0, [&] { open(); }},
+        {400, [&] { help()->form().keyDown(65); help()->form().mouseDown(nullptr, kRightButton, 0, 0, 0); }},
+        {450, [&] { help()->form().keyDown(kEsc); }},
+        {520, [&] { help()->form().keyDown(kEsc); help()->form().mouseDown(nullptr, kLeftButton, 0, 0, 0); help()->form().click(help()->Label1); }},
+        {1000, [&] { open(); }},
+        {1400, [&] { help()->form().mouseDown(nullptr, kLeftButton, 0, 600, 4500); }},
+        {2000, [&] { open(); }},
+        {2400, [&] { help()->form().click(help()->Label1); }},
+    };
+    std::string last;
+    for (int ms = 0; ms <= 3000; ++ms, h.advanceMs(1)) {
+        if (const auto step = script.find(ms); step != script.end())
+            step->second();
+        if (const std::string now = state(); now != last)
+            write(last = now);
+    }
+    testing::expectTranscript("help_window.txt", transcript.str());
 }
 
 TEST_F(HelpWindowTest, F1OpensTheHelpWindow)
@@ -29,84 +72,39 @@ TEST_F(HelpWindowTest, F1OpensTheHelpWindow)
     EXPECT_NE(help(), nullptr);
 }
 
-TEST_F(HelpWindowTest, ItStartsJustAboveTheScreenCentredAcrossTheMainWindow)
+TEST_F(HelpWindowTest, TheSlideInEndsCentredOnTheMainWindowOnceItIsAtMostFiftyTwipsBelow)
 {
-    // Left centres it horizontally on the main window; Top = -Height puts its bottom edge on the screen's top.
-    Frmhelp& window = open();
-    EXPECT_EQ(window.form().left(), kCentredLeft);
-    EXPECT_EQ(window.form().top(), -kHelpHeight);
-    EXPECT_TRUE(window.Timer1.enabled());
-    EXPECT_FALSE(window.Timer2.enabled());
-}
-
-TEST_F(HelpWindowTest, ItDropsFifteenHundredTwipsEveryFiftyMilliseconds)
-{
-    // Each slide-in tick moves the panel 1500 twips down.
-    Frmhelp& window = open();
-    h.advanceMs(49);
-    EXPECT_EQ(window.form().top(), -kHelpHeight);
-    h.advanceMs(1);
-    EXPECT_EQ(window.form().top(), -3240.0f);
-    h.advanceMs(50);
-    EXPECT_EQ(window.form().top(), -1740.0f);
-}
-
-TEST_F(HelpWindowTest, OnTheCentredMainWindowTheSlideInTakesSixTicksAndEndsCentred)
-{
-    // -4740 + 5 x 1500 = 2760 is still more than 50 above 3247.5; the sixth tick jumps to the centre.
-    Frmhelp& window = open();
-    h.advanceMs(250);
-    EXPECT_EQ(window.form().top(), 2760.0f);
-    EXPECT_TRUE(window.Timer1.enabled());
-    h.advanceMs(50);
-    EXPECT_EQ(window.form().top(), kCentredTop);
-    EXPECT_EQ(window.form().left(), kCentredLeft);
-    EXPECT_FALSE(window.Timer1.enabled());
-    h.advanceMs(1000);
-    EXPECT_EQ(window.form().top(), kCentredTop);
-}
-
-TEST_F(HelpWindowTest, TheSlideInEndsWhenTheTopEdgeIsExactlyFiftyTwipsAboveTheMainWindow)
-{
-    // After four ticks the panel stands at 1260; a main window at 1310 is exactly 50 below that.
-    main.form().move(0, 1310);
-    Frmhelp& window = open();
-    h.advanceMs(200);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + 1310);
-}
-
-TEST_F(HelpWindowTest, FiftyOneTwipsAboveTheMainWindowTheSlideInGoesOn)
-{
-    // With the main window at 1311 the fourth tick leaves the panel 51 above it: one more tick.
-    main.form().move(0, 1311);
-    Frmhelp& window = open();
-    h.advanceMs(200);
-    EXPECT_TRUE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), 1260.0f);
-    h.advanceMs(50);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + 1311);
-}
-
-TEST_F(HelpWindowTest, AMainWindowPartlyAboveTheScreenEndsTheSlideInOnTheFirstTick)
-{
-    // A main window whose Top is at most 1550 - Height is reached by the first step.
-    main.form().move(300, 1550 - kHelpHeight);
-    Frmhelp& window = open();
-    h.advanceMs(50);
-    EXPECT_FALSE(window.Timer1.enabled());
-    EXPECT_EQ(window.form().top(), (5025.0f - kHelpHeight) / 2 + (1550 - kHelpHeight));
-}
-
-TEST_F(HelpWindowTest, ItFollowsWhereverTheMainWindowStands)
-{
-    // Both centring formulas read the main window's place at the moment they run.
-    main.form().move(1000, 2000);
-    Frmhelp& window = open();
-    EXPECT_EQ(window.form().left(), 1000 + (6915.0f - 6135.0f) / 2);
-    h.advanceMs(1000);
-    EXPECT_EQ(window.form().top(), 2000 + (5025.0f - kHelpHeight) / 2);
+    // Each tick drops the panel 1500 twips; when the main window's top edge is then at
+    // most 50 below the panel's, the panel jumps to stand centred on it and stays. Both
+    // centring formulas read the main window's place at the moment they run.
+    struct Case {
+        Twips mainLeft, mainTop;
+        int ticks;  // to come to rest
+    };
+    const Case cases[] = {
+        {4222.5f, 3247.5f, 6},         // the centred main window: 2760 is still 487.5 above it
+        {0, 1310, 4},                  // 1260 after four ticks: exactly 50 above
+        {0, 1311, 5},                  // 51 above: one tick more
+        {300, 1550 - kHelpHeight, 1},  // partly above the screen: the first step reaches it
+        {1000, 2000, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "main window at " << c.mainLeft << ", " << c.mainTop);
+        main.form().move(c.mainLeft, c.mainTop);
+        Frmhelp& window = open();
+        EXPECT_EQ(window.form().left(), c.mainLeft + (6915.0f - 6135.0f) / 2);
+        h.advanceMs(50 * (c.ticks - 1));
+        EXPECT_TRUE(window.Timer1.enabled());
+        EXPECT_EQ(window.form().top(), -kHelpHeight + 1500.0f * float(c.ticks - 1));
+        h.advanceMs(50);
+        EXPECT_FALSE(window.Timer1.enabled());
+        EXPECT_EQ(window.form().top(), c.mainTop + (5025.0f - kHelpHeight) / 2);
+        h.advanceMs(1000);
+        EXPECT_EQ(window.form().top(), c.mainTop + (5025.0f - kHelpHeight) / 2);
+        window.form().keyDown(kEsc);
+        h.advanceMs(500);
+        ASSERT_EQ(help(), nullptr);
+    }
 }
 
 TEST_F(HelpWindowTest, AHelpWindowTallerThanTheMainWindowSettlesAboveItsTopEdge)
@@ -165,13 +163,6 @@ TEST_F(HelpWindowTest, ARunningGameGoesOnWhileTheHelpWindowIsOpen)
     EXPECT_EQ(main.Label5.caption(), "57");
     EXPECT_TRUE(main.Timer1.enabled());
     EXPECT_FALSE(main.paused);
-}
-
-TEST(HelpWindowDesignTest, NoControlTakesTheFocusSoKeysGoToTheWindow)
-{
-    // Every control has tabIndex -1.
-    for (const ControlDesign& c : designs::helpWindow().controls)
-        EXPECT_EQ(c.tabIndex, -1) << c.name;
 }
 
 TEST_F(HelpWindowTest, TheBuiltWindowHasTheAdviceArrayWithoutMemberFourAndNothingFocused)

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "game/frmtype.h"
-#include "platform/application.h"
-#include "tests/support/harness.h"
-#include "windows/frm_about.h"
+#include "tests/support/about_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +10,6 @@
 
 namespace tappon {
 namespace {
-
-using testing::Harness;
 
 inline constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -34,15 +29,10 @@ Registry::Value stringValue(const std::string& text)
     return value;
 }
 
-class RegistryLookupTest : public ::testing::Test {
+class RegistryLookupTest : public testing::AboutWindowTest {
 protected:
-    RegistryLookupTest()
-    {
-        h.app.show(main, ShowMode::Modeless);
-        main.form().click(main.guanyu);
-    }
+    RegistryLookupTest() { open(); }
 
-    frmAbout& about() const { return *h.app.find<frmAbout>(); }
     void store(const std::string& key, const std::string& name, Registry::Value value)
     {
         h.registry.keys[key][name] = std::move(value);
@@ -52,7 +42,7 @@ protected:
     {
         store("SOFTWARE\\Test", "Value", std::move(value));
         std::string text = before;
-        const bool found = about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text);
+        const bool found = about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text);
         if (result)
             *result = found;
         return text;
@@ -65,66 +55,52 @@ protected:
         EXPECT_EQ(h.messageBox.shown[0].icon, MessageIcon::None);
     }
 
-    Harness h;
-    frmtype& main = h.app.load<frmtype>();
 };
 
 // GetKeyValue
 
-TEST_F(RegistryLookupTest, AStringLosesItsTerminatingZero)
+TEST_F(RegistryLookupTest, EachKindOfValueReadsAsItsRuleSays)
 {
-    // REG_SZ data that ends in a zero byte: the text without it.
-    bool result = false;
-    EXPECT_EQ(read(stringValue("C:\\Tools\\msinfo32.exe"), "", &result), "C:\\Tools\\msinfo32.exe");
-    EXPECT_TRUE(result);
-}
-
-TEST_F(RegistryLookupTest, AStringWithoutATerminatingZeroKeepsAllItsCharacters)
-{
-    // Data that does not end in a zero byte stays whole.
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, bytes("abc")}), "abc");
-}
-
-TEST_F(RegistryLookupTest, OnlyOneTerminatingZeroIsRemoved)
-{
-    // Exactly the last zero byte goes; a second one before it is part of the text.
-    Registry::Value value = stringValue(std::string("ab\0", 3));
-    EXPECT_EQ(read(value), std::string("ab\0", 3));
-}
-
-TEST_F(RegistryLookupTest, AMultiByteStringComesOutAsExactlyItsStoredText)
-{
-    // The narrow bytes are converted back to text as a whole, not byte by byte.
-    EXPECT_EQ(read(stringValue("C:\\系统工具\\信息.exe")), "C:\\系统工具\\信息.exe");
-}
-
-TEST_F(RegistryLookupTest, ADwordReadsAsTheHexDigitsOfItsCharactersFromLastToFirst)
-{
-    // 0x1234 stored little-endian: the kept bytes 34 12 00 give "0" "12" "34", read as &h01234.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeDword, {0x34, 0x12, 0x00, 0x00}}, "", &result), "4660");
-    EXPECT_TRUE(result);
-}
-
-TEST_F(RegistryLookupTest, ADwordAppendsItsDigitsToTheValuePassedIn)
-{
-    // The digits are appended to what the caller passed before the whole is read as &h...
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeDword, {0x0A, 0x00, 0x00, 0x00}}, "1"), "4106");  // &h100A
-}
-
-TEST_F(RegistryLookupTest, AValueOfAnotherTypeLeavesTheTextAsPassedAndCountsAsRead)
-{
-    // Neither REG_SZ nor REG_DWORD: True, and the caller's value unchanged.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{kTypeBinary, {1, 2, 3}}, "before", &result), "before");
-    EXPECT_TRUE(result);
+    struct Case {
+        const char* rule;
+        Registry::Value value;
+        std::string before;  // what the caller passes in
+        std::string text;
+        bool found = true;
+    };
+    const Case cases[] = {
+        {"a string loses its terminating zero", stringValue("C:\\Tools\\msinfo32.exe"), "", "C:\\Tools\\msinfo32.exe"},
+        {"a string without a terminating zero keeps all its characters",
+         Registry::Value{Registry::kTypeString, bytes("abc")}, "", "abc"},
+        {"only one terminating zero is removed", stringValue(std::string("ab\0", 3)), "", std::string("ab\0", 3)},
+        // The narrow bytes are converted back to text as a whole, not byte by byte.
+        {"a multi-byte string comes out as exactly its stored text", stringValue("C:\\系统工具\\信息.exe"), "",
+         "C:\\系统工具\\信息.exe"},
+        // 0x1234 stored little-endian: the kept bytes 34 12 00 give "0" "12" "34", read as &h01234.
+        {"a dword reads as the hex digits of its characters from last to first",
+         Registry::Value{Registry::kTypeDword, {0x34, 0x12, 0x00, 0x00}}, "", "4660"},
+        {"a dword appends its digits to the value passed in before the whole is read as &h...",
+         Registry::Value{Registry::kTypeDword, {0x0A, 0x00, 0x00, 0x00}}, "1", "4106"},
+        {"a value of another type leaves the text as passed and counts as read",
+         Registry::Value{kTypeBinary, {1, 2, 3}}, "before", "before"},
+        {"the value buffer holds 1024 bytes", Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')},
+         "", std::string(1024, 'a')},
+        {"a value of 1025 bytes fails the query and empties the text",
+         Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1025, 'a')}, "x", "", false},
+    };
+    for (const Case& c : cases) {
+        bool found = !c.found;
+        EXPECT_EQ(read(c.value, c.before, &found), c.text) << c.rule;
+        EXPECT_EQ(found, c.found) << c.rule;
+        EXPECT_TRUE(h.registry.openHandles.empty()) << c.rule << ": the key stays open";
+    }
 }
 
 TEST_F(RegistryLookupTest, AKeyThatDoesNotOpenEmptiesTheValueAndStillClosesHandleZero)
 {
     // The open fails: "" and False, and RegCloseKey is called with the handle 0.
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Missing", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Missing", "Value", text));
     EXPECT_EQ(text, "");
     EXPECT_EQ(h.registry.closes, (std::vector<Registry::Handle>{0}));
 }
@@ -135,7 +111,7 @@ TEST_F(RegistryLookupTest, AKeyThatCannotBeOpenedWithTheRequestedAccessCountsAsM
     store("SOFTWARE\\Test", "Value", stringValue("x"));
     h.registry.denied.insert("SOFTWARE\\Test");
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
     EXPECT_EQ(text, "");
 }
 
@@ -144,18 +120,10 @@ TEST_F(RegistryLookupTest, AMissingValueEmptiesTheTextAndClosesTheOpenedKey)
     // The key opens but the query fails: "" and False; the open handle is closed.
     store("SOFTWARE\\Test", "Other", stringValue("x"));
     std::string text = "before";
-    EXPECT_FALSE(about().GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
+    EXPECT_FALSE(about()->GetKeyValue(Registry::kLocalMachine, "SOFTWARE\\Test", "Value", text));
     EXPECT_EQ(text, "");
     ASSERT_EQ(h.registry.closes.size(), 1u);
     EXPECT_NE(h.registry.closes[0], 0u);
-    EXPECT_TRUE(h.registry.openHandles.empty());
-}
-
-TEST_F(RegistryLookupTest, AReadValueClosesItsKeyToo)
-{
-    // Nothing holds the key after the call.
-    read(stringValue("x"));
-    EXPECT_EQ(h.registry.closes.size(), 1u);
     EXPECT_TRUE(h.registry.openHandles.empty());
 }
 
@@ -169,17 +137,6 @@ TEST_F(RegistryLookupTest, TheKeyIsOpenedUnderTheRootPassedWithAccessMask2003F)
     EXPECT_EQ(h.registry.opens[0].access, 0x2003Fu);
 }
 
-TEST_F(RegistryLookupTest, TheValueBufferHolds1024Bytes)
-{
-    // A value of 1024 bytes fits the buffer; one of 1025 fails the query.
-    bool result = false;
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')}, "", &result),
-              std::string(1024, 'a'));
-    EXPECT_TRUE(result);
-    EXPECT_EQ(read(Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1025, 'a')}, "x", &result), "");
-    EXPECT_FALSE(result);
-}
-
 // StartSysInfo
 
 TEST_F(RegistryLookupTest, TheToolsFullPathIsLaunchedUnchangedWithoutAnExistenceTest)
@@ -187,7 +144,7 @@ TEST_F(RegistryLookupTest, TheToolsFullPathIsLaunchedUnchangedWithoutAnExistence
     // The first lookup gives the file name itself.
     store(kToolKey, "PATH", stringValue("C:\\Program Files\\Common Files\\msinfo32.exe"));
     h.launcher.launchable.insert("C:\\Program Files\\Common Files\\msinfo32.exe");
-    about().form().click(about().cmdSysInfo);
+    about()->form().click(about()->cmdSysInfo);
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "C:\\Program Files\\Common Files\\msinfo32.exe");
     EXPECT_EQ(h.launcher.attempts[0].show, ShowCommand::Normal);
@@ -201,7 +158,7 @@ TEST_F(RegistryLookupTest, TheToolsFolderIsUsedWhenItHoldsMsinfo32)
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools"));
     h.files.existing.insert("C:\\Tools\\MSINFO32.EXE");
     h.launcher.launchable.insert("C:\\Tools\\MSINFO32.EXE");
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "C:\\Tools\\MSINFO32.EXE");
     EXPECT_TRUE(h.messageBox.shown.empty());
@@ -210,7 +167,7 @@ TEST_F(RegistryLookupTest, TheToolsFolderIsUsedWhenItHoldsMsinfo32)
 TEST_F(RegistryLookupTest, NeitherValueGivesTheMessage)
 {
     // No tool is known: "此时系统信息不可用！" with no icon and the default title.
-    about().StartSysInfo();
+    about()->StartSysInfo();
     expectNotAvailableMessage();
     EXPECT_TRUE(h.launcher.attempts.empty());
     EXPECT_EQ(h.registry.opens.size(), 2u);
@@ -220,7 +177,7 @@ TEST_F(RegistryLookupTest, AFolderWithoutMsinfo32GivesTheMessageAfterTestingExac
 {
     // The existence test uses the folder text plus "\MSINFO32.EXE".
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     EXPECT_EQ(h.files.tested, (std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"}));
     EXPECT_TRUE(h.launcher.attempts.empty());
     expectNotAvailableMessage();
@@ -230,7 +187,7 @@ TEST_F(RegistryLookupTest, AFolderEndingInABackslashIsTestedWithADoubledBackslas
 {
     // Nothing tidies the folder text.
     store(kFolderKey, "MSINFO", stringValue("C:\\Tools\\"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     EXPECT_EQ(h.files.tested, (std::vector<std::string>{"C:\\Tools\\\\MSINFO32.EXE"}));
 }
 
@@ -238,7 +195,7 @@ TEST_F(RegistryLookupTest, APathThatCannotBeLaunchedGivesTheMessage)
 {
     // The launch fails with a runtime error, which the button traps.
     store(kToolKey, "PATH", stringValue("C:\\Gone\\msinfo32.exe"));
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     expectNotAvailableMessage();
     EXPECT_TRUE(h.host.quitCalls.empty());
@@ -249,7 +206,7 @@ TEST_F(RegistryLookupTest, AToolValueOfAnotherTypeLaunchesAnEmptyPathAndGivesThe
 {
     // GetKeyValue reports True with the value still empty; launching "" fails.
     store(kToolKey, "PATH", Registry::Value{kTypeBinary, {1, 2}});
-    about().StartSysInfo();
+    about()->StartSysInfo();
     ASSERT_EQ(h.launcher.attempts.size(), 1u);
     EXPECT_EQ(h.launcher.attempts[0].path, "");
     expectNotAvailableMessage();

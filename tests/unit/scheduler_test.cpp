@@ -138,29 +138,23 @@ TEST_F(SchedulerTest, OtherTimersTickWhileAHandlerWaitsInAModalBox)
     EXPECT_EQ(slow, (std::vector<long long>{1000, 6000, 7000}));
 }
 
-TEST_F(SchedulerTest, ATickMayRemoveAnotherTimer)
+TEST_F(SchedulerTest, ATickMayRemoveAnotherTimerOrItsOwn)
 {
     int ticksOfB = 0;
+    int ticksOfC = 0;
     Scheduler::TimerId b = 0;
+    Scheduler::TimerId c = 0;
     const auto a = scheduler.add([&] { scheduler.remove(b); });
     b = scheduler.add([&] { ++ticksOfB; });
-    scheduler.start(a, 100ms);
-    scheduler.start(b, 100ms);
+    c = scheduler.add([&] {
+        ++ticksOfC;
+        scheduler.remove(c);
+    });
+    for (const auto id : {a, b, c})
+        scheduler.start(id, 100ms);
     advance(1s);
     EXPECT_EQ(ticksOfB, 0);
-}
-
-TEST_F(SchedulerTest, ATickMayRemoveItsOwnTimer)
-{
-    int ticks = 0;
-    Scheduler::TimerId id = 0;
-    id = scheduler.add([&] {
-        ++ticks;
-        scheduler.remove(id);
-    });
-    scheduler.start(id, 100ms);
-    advance(1s);
-    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(ticksOfC, 1);
 }
 
 }  // namespace

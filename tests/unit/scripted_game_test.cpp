@@ -7,14 +7,10 @@
 // any change in what a player would see or hear shows up, including the orders that
 // matter: the letters in a tick and in the judging of a key, the respawns of a start,
 // the steps of the stop and of the verdict.
-//
-// After a deliberate change of behaviour, write the transcript anew and review its diff:
-//     TAPPON_UPDATE_GOLDEN=1 build/tests/unit_tests --gtest_filter='ScriptedGame*'
 #include "tests/support/game_fixture.h"
+#include "tests/support/golden.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <vector>
@@ -24,8 +20,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::GameTest;
-
-const char* const kGoldenPath = TAPPON_GOLDEN_DIR "/scripted_game.txt";
 
 class ScriptedGameTest : public GameTest {
 protected:
@@ -108,20 +102,7 @@ TEST_F(ScriptedGameTest, AWholeGamePlaysAsTheTranscriptSays)
             write("tick" + ticked);
     }
 
-    if (std::getenv("TAPPON_UPDATE_GOLDEN")) {
-        std::ofstream(kGoldenPath) << transcript.str();
-        GTEST_SKIP() << "wrote " << kGoldenPath;
-    }
-    std::ifstream goldenFile(kGoldenPath);
-    ASSERT_TRUE(goldenFile) << "no transcript at " << kGoldenPath;
-    std::istringstream actual(transcript.str());
-    std::string expectedLine;
-    std::string actualLine;
-    for (int line = 1; std::getline(goldenFile, expectedLine); ++line) {
-        ASSERT_TRUE(std::getline(actual, actualLine)) << "the game ended early, before line " << line;
-        ASSERT_EQ(actualLine, expectedLine) << "first difference at line " << line << " of " << kGoldenPath;
-    }
-    EXPECT_FALSE(std::getline(actual, actualLine)) << "the game went on after the transcript: " << actualLine;
+    testing::expectTranscript("scripted_game.txt", transcript.str());
 }
 
 }  // namespace

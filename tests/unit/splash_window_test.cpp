@@ -1,116 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-// The splash window: its tiles and shots, the main window opening at tick forty with the
-// chime, and the start of the program on the splash; the bar is in splash_bar_test.cpp.
+// The splash window: its tiles and shots, its bar, the main window opening at tick forty
+// with the chime, all in one transcript; the start of the program on the splash, and
+// the bar's special cases in splash_bar_test.cpp.
 #include "designs/designs.h"
 #include "game/frmtype.h"
+#include "tests/support/golden.h"
 #include "tests/support/splash_window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace tappon {
 namespace {
 
 using namespace tappon::testing;
 
-TEST_F(SplashWindowTest, EachTileAppearsAtItsTickWithAShotAndNotBefore)
+// The splash from loading until well after it has gone, written down at every
+// millisecond at which something changed and at every effect: its tick count, the three
+// tiles, the bar (shown, left + width, colour), the generator's seedings and draws, the
+// windows shown, gone and loaded, and the main window's level once its load has run.
+TEST_F(SplashWindowTest, TheSplashPlaysAsTheTranscriptSays)
 {
-    // Ticks 2, 4 and 6 show Image1(0), (1) and (2), each with one Gun shot.
-    const std::vector<std::vector<bool>> visibleAfterTick = {
-        {false, false, false}, {false, false, false}, {true, false, false}, {true, false, false},
-        {true, true, false},   {true, true, false},   {true, true, true},   {true, true, true},
+    std::ostringstream transcript;
+    const auto state = [&] {
+        std::ostringstream s;
+        if (splashLoaded()) {
+            const Shape& bar = splash.Shape2;
+            const Color c = bar.borderColor();
+            s << "tick " << splash.splashTicks << " | tiles " << splash.Image1[0].visible() << splash.Image1[1].visible()
+              << splash.Image1[2].visible() << " | bar " << bar.visible() << ' ' << bar.left() << '+' << bar.width()
+              << " rgb " << int(c.r) << ',' << int(c.g) << ',' << int(c.b);
+        } else {
+            s << "splash unloaded";
+        }
+        s << " | seedings " << h.random.seedings << " draws " << h.random.draws << " | shown";
+        for (const auto& show : h.host.shows)
+            s << ' ' << show.form << (show.mode == ShowMode::Modal ? " modal" : "");
+        s << " | gone";
+        for (const auto& name : h.host.detached)
+            s << ' ' << name;
+        const frmtype* main = h.app.find<frmtype>();
+        s << " | windows " << h.app.windows().size() << " | main level " << (main ? main->baseSpeed : 0);
+        return s.str();
     };
-    const std::vector<std::size_t> shotsAfterTick = {0, 0, 1, 1, 2, 2, 3, 3};
-    for (int tick = 0; tick <= 7; ++tick) {
-        if (tick > 0)
-            nextTick();
-        ASSERT_EQ(splash.splashTicks, tick);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(splash.Image1[i].visible(), visibleAfterTick[tick][i]) << "Image1(" << i << ") after tick " << tick;
-        EXPECT_EQ(played().size(), shotsAfterTick[tick]) << "after tick " << tick;
-    }
-    EXPECT_EQ(played(), std::vector<std::string>(3, effect(kSoundGun)));
-}
-
-TEST_F(SplashWindowTest, TheFirstTickComes50MsAfterLoading)
-{
-    h.advanceMs(49);
-    EXPECT_EQ(splash.splashTicks, 0);
-    h.advanceMs(1);
-    EXPECT_EQ(splash.splashTicks, 1);
-}
-
-TEST_F(SplashWindowTest, TheMainWindowOpensAtTickFortyAndNotAtTickThirtyNine)
-{
-    runToTick(39);
-    EXPECT_EQ(h.app.find<frmtype>(), nullptr);
-    EXPECT_TRUE(splashLoaded());
-    nextTick();
-    EXPECT_NE(h.app.find<frmtype>(), nullptr);
-    EXPECT_EQ(h.clock.now(), std::chrono::milliseconds(2000));
-}
-
-TEST_F(SplashWindowTest, AtTickFortyTheMainWindowIsShownModelessTheChimePlaysAndTheSplashGoes)
-{
-    runToTick(39);
-    const std::size_t showsBefore = h.host.shows.size();
-    nextTick();
-
-    ASSERT_EQ(h.host.shows.size(), showsBefore + 1);
-    EXPECT_EQ(h.host.shows.back().form, "frmtype");
-    EXPECT_EQ(h.host.shows.back().mode, ShowMode::Modeless);
-    ASSERT_FALSE(played().empty());
-    EXPECT_EQ(played().back(), effect(kSoundDing));
-    EXPECT_FALSE(splashLoaded());
-    ASSERT_EQ(h.app.windows().size(), 1u);
-    EXPECT_NE(dynamic_cast<frmtype*>(h.app.windows().front().get()), nullptr);
-    EXPECT_EQ(h.host.detached, std::vector<std::string>{"frmSplash"});
-}
-
-// A sound player that notes, for each effect, what the windows looked like right then.
-struct WitnessingSound : SoundPlayer {
-    explicit WitnessingSound(testing::HeadlessHost& watchedHost) : host(watchedHost) {}
-    struct Moment {
-        std::string path;
-        std::size_t shows = 0;
-        bool splashLoaded = false;
+    const auto write = [&](const std::string& line) {
+        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line << '\n';
     };
-    void play(const std::string& path) override
-    {
-        moments.push_back({path, host.shows.size(), app && app->find<frmSplash>() != nullptr});
-    }
-    testing::HeadlessHost& host;
-    Application* app = nullptr;
-    std::vector<Moment> moments;
-};
-
-TEST(SplashOrderTest, TheChimeComesAfterTheMainWindowIsShownAndBeforeTheSplashGoes)
-{
-    Harness parts;
-    WitnessingSound sound{parts.host};
-    Services services{parts.messageBox, sound, parts.random, parts.appInfo, parts.shell, parts.registry,
-                      parts.launcher, parts.files};
-    Application app{services, parts.clock, parts.host};
-    sound.app = &app;
-    app.load<frmSplash>(loadMainWindow);
-    parts.clock.advance(app.scheduler(), std::chrono::milliseconds(2000));
-
-    ASSERT_EQ(sound.moments.size(), 4u);
-    const WitnessingSound::Moment& chime = sound.moments.back();
-    EXPECT_EQ(chime.path, effectPath(parts.appInfo.folderPath, kSoundDing));
-    ASSERT_EQ(chime.shows, 1u);
-    EXPECT_EQ(parts.host.shows.front().form, "frmtype");
-    EXPECT_TRUE(chime.splashLoaded);
-    EXPECT_EQ(app.find<frmSplash>(), nullptr);
-}
-
-TEST_F(SplashWindowTest, TheSplashNeverTicksAgainAfterItHasGone)
-{
-    runToTick(40);
-    const std::vector<std::string> soundsAtForty = played();
-    h.advanceMs(5000);
-    EXPECT_EQ(played(), soundsAtForty);
-    EXPECT_EQ(h.app.windows().size(), 1u);
+    h.sound.onPlay = [&](const std::string& path) { write("sound " + path.substr(path.rfind('/') + 1) + " | " + state()); };
+    std::string last;
+    for (int ms = 0; ms <= 3000; ++ms, h.advanceMs(1))
+        if (const std::string now = state(); now != last)
+            write(last = now);
+    testing::expectTranscript("splash.txt", transcript.str());
 }
 
 TEST_F(SplashWindowTest, ItsSoundsPlayWhateverTheMainWindowsSoundSwitchSays)
@@ -142,18 +85,6 @@ TEST(SplashStartTest, TheProgramStartsOnTheSplashAloneShownModeless)
     ASSERT_EQ(h.host.shows.size(), 1u);
     EXPECT_EQ(h.host.shows.front().form, "frmSplash");
     EXPECT_EQ(h.host.shows.front().mode, ShowMode::Modeless);
-}
-
-TEST(SplashStartTest, TheMainWindowsLoadRunsTwoSecondsAfterStart)
-{
-    Harness h;
-    startProgram(h.app);
-    h.advanceMs(1999);
-    EXPECT_EQ(h.app.find<frmtype>(), nullptr);
-    h.advanceMs(1);
-    ASSERT_NE(h.app.find<frmtype>(), nullptr);
-    EXPECT_EQ(h.app.find<frmtype>()->baseSpeed, 25);  // Form_Load has run
-    EXPECT_EQ(h.app.find<frmSplash>(), nullptr);
 }
 
 }  // namespace

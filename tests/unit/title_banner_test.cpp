@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
+// The title banner types the title out one character a tick. That a stop starts it again
+// at five characters and that the other commands leave it alone is the scripted game's
+// transcript.
 #include "designs/designs.h"
-#include "game/frmtype.h"
 #include "platform/text.h"
-#include "tests/support/harness.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/game_fixture.h"
 
 #include <string>
 #include <vector>
@@ -13,14 +13,12 @@
 namespace tappon {
 namespace {
 
-using testing::Harness;
-
-class TitleBannerTest : public ::testing::Test {
+class TitleBannerTest : public testing::GameTest {
 protected:
     static std::string bannerText() { return std::string("Tappon  ") + designs::kWebSite; }
     static std::size_t bannerLength() { return characterCount(bannerText()); }
     static std::string firstCharacters(std::size_t count) { return leftCharacters(bannerText(), count); }
-    const std::string& caption() const { return main.form().caption(); }
+    const std::string& caption() const { return game.form().caption(); }
 
     // The captions of the next `ticks` banner ticks, read 300 ms apart.
     std::vector<std::string> nextCaptions(int ticks)
@@ -32,18 +30,7 @@ protected:
         }
         return captions;
     }
-
-    Harness h;
-    frmtype& main = h.app.load<frmtype>();
 };
-
-TEST_F(TitleBannerTest, LoadingLeavesTheCaptionEmptyWithTheTextStoredAndFiveCharactersNext)
-{
-    // Form_Load reads the full title back into bannerText, then blanks the caption.
-    EXPECT_EQ(caption(), "");
-    EXPECT_EQ(main.bannerText, bannerText());
-    EXPECT_EQ(main.loopIndex, 5);
-}
 
 TEST_F(TitleBannerTest, TheFirstTickComes300MsAfterLoadingAndShowsFiveCharacters)
 {
@@ -54,16 +41,10 @@ TEST_F(TitleBannerTest, TheFirstTickComes300MsAfterLoadingAndShowsFiveCharacters
     EXPECT_EQ(caption(), firstCharacters(5));
 }
 
-TEST_F(TitleBannerTest, EachFollowingTickShowsOneMoreCharacter)
-{
-    // Characters are only added at the right end, one per tick.
-    EXPECT_EQ(nextCaptions(4), (std::vector<std::string>{firstCharacters(5), firstCharacters(6), firstCharacters(7),
-                                                          firstCharacters(8)}));
-}
-
 TEST_F(TitleBannerTest, TheWholeTextShowsForOneTickThenTheBlankForOneThenItGrowsAgain)
 {
-    // With L characters the captions cycle over L + 1 ticks: ..., L - 1, L, 0, 1, ...
+    // One more character at the right end each tick; with L characters the captions cycle
+    // over L + 1 ticks: ..., L - 1, L, 0, 1, ...
     const std::size_t length = bannerLength();
     std::vector<std::string> expected;
     std::size_t shown = 5;
@@ -72,46 +53,7 @@ TEST_F(TitleBannerTest, TheWholeTextShowsForOneTickThenTheBlankForOneThenItGrows
         shown = shown == length ? 0 : shown + 1;
     }
     EXPECT_EQ(nextCaptions(static_cast<int>(expected.size())), expected);
-    EXPECT_EQ(main.bannerLength, static_cast<std::int16_t>(length));
-}
-
-TEST_F(TitleBannerTest, AStopWhileTwentyCharactersShowMakesTheNextTickShowFive)
-{
-    // The stop's parking loop shares loopIndex with the banner.
-    h.advanceMs(100);
-    main.form().click(main.Command1);
-    h.advanceMs(4700);  // the 16th tick, at 4800 ms
-    ASSERT_EQ(caption(), firstCharacters(20));
-    main.form().click(main.Command2);
-    EXPECT_EQ(caption(), firstCharacters(20));
-    EXPECT_EQ(nextCaptions(2), (std::vector<std::string>{firstCharacters(5), firstCharacters(6)}));
-}
-
-TEST_F(TitleBannerTest, StartingPausingResumingAndChoosingALevelDoNotDisturbIt)
-{
-    // Only the parking loops touch loopIndex; none of these runs one.
-    std::vector<std::string> captions;
-    const auto tickAndRecord = [&] {
-        h.advanceMs(300);
-        captions.push_back(caption());
-    };
-    h.advanceMs(150);
-    main.form().click(main.Command1);  // start
-    tickAndRecord();
-    tickAndRecord();
-    main.form().click(main.Command3);  // pause
-    tickAndRecord();
-    main.form().click(main.Command1);  // resume
-    tickAndRecord();
-    main.form().click(main.jibie[2]);  // intermediate
-    tickAndRecord();
-    main.form().click(main.jibie[3]);  // advanced
-    tickAndRecord();
-
-    ASSERT_TRUE(main.paused);
-    ASSERT_EQ(main.baseSpeed, 80);
-    EXPECT_EQ(captions, (std::vector<std::string>{firstCharacters(5), firstCharacters(6), firstCharacters(7),
-                                                  firstCharacters(8), firstCharacters(9), firstCharacters(10)}));
+    EXPECT_EQ(game.bannerLength, static_cast<std::int16_t>(length));
 }
 
 TEST_F(TitleBannerTest, ItKeepsTickingWhileTheVerdictMessageIsOpen)
@@ -125,9 +67,9 @@ TEST_F(TitleBannerTest, ItKeepsTickingWhileTheVerdictMessageIsOpen)
             whileOpen.push_back(caption());
         }
     };
-    main.Text1.setText("1");
+    game.Text1.setText("1");
     h.advanceMs(100);
-    main.form().click(main.Command1);
+    game.form().click(game.Command1);
     h.advanceMs(60000);  // the game ends at 60 100 ms, with no hits
 
     ASSERT_EQ(h.messageBox.shown.size(), 1u);

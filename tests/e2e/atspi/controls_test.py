@@ -5,33 +5,7 @@ table of usable controls; the level items and the sound switch."""
 import time
 
 import tappon_atspi as t
-from tappon_atspi import checked, enabled, fail, press, wait_until
-
-# Which controls are usable in each state; pause1 is the pause item of the menu.
-STATES = {
-    "load":    {"Command1": True, "Command2": False, "Command3": False, "pause1": False, "Text1": True},
-    "running": {"Command1": False, "Command2": True, "Command3": True, "pause1": True, "Text1": False},
-    "paused":  {"Command1": True, "Command2": True, "Command3": False, "pause1": False},
-    "stopped": {"Command1": True, "Command2": False, "Command3": False, "pause1": False, "Text1": True},
-}
-
-
-def usable(p):
-    seen = {name: enabled(p.control(name)) for name in ("Command1", "Command2", "Command3", "Text1")}
-    seen["pause1"] = enabled(p.menu_item("暂停"))
-    return seen
-
-
-def check_state(p, name):
-    expected = STATES[name]
-    seen = {}
-
-    def matches():
-        seen.update(usable(p))
-        return all(seen[key] == value for key, value in expected.items())
-
-    wait_until(matches, 3, f"the {name} state {expected} (seen {seen})")
-
+from tappon_atspi import check_state, checked, fail, press, wait_until
 
 def counts_down(p):
     start = p.text("Label5")

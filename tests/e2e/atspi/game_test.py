@@ -6,21 +6,7 @@ the hits become the best score."""
 import time
 
 import tappon_atspi as t
-from tappon_atspi import enabled, fail, press, wait_until
-
-# Which controls are usable at each point of a game.
-STATES = {
-    "load":    {"Command1": True, "Command2": False, "Command3": False, "Text1": True},
-    "running": {"Command1": False, "Command2": True, "Command3": True, "Text1": False},
-    "stopped": {"Command1": True, "Command2": False, "Command3": False, "Text1": True},
-}
-
-
-def check_state(p, name):
-    expected = STATES[name]
-    wait_until(lambda: {c: enabled(p.control(c)) for c in expected} == expected, 3,
-               f"the {name} state {expected}, seen {({c: enabled(p.control(c)) for c in expected})}")
-
+from tappon_atspi import check_state, fail, press, wait_until
 
 def start_game(p, minutes):
     box = p.control("Text1")

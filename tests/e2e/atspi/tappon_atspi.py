@@ -244,6 +244,28 @@ def x_window(pid, pattern):
     return None
 
 
+# Which controls are usable in each state of a game; pause1 is the pause item of the menu.
+STATES = {
+    "load":    {"Command1": True, "Command2": False, "Command3": False, "pause1": False, "Text1": True},
+    "running": {"Command1": False, "Command2": True, "Command3": True, "pause1": True, "Text1": False},
+    "paused":  {"Command1": True, "Command2": True, "Command3": False, "pause1": False},
+    "stopped": {"Command1": True, "Command2": False, "Command3": False, "pause1": False, "Text1": True},
+}
+
+
+def check_state(p, name):
+    """Waits until the controls are usable as the state says."""
+    expected = STATES[name]
+    seen = {}
+
+    def matches():
+        seen.update({c: enabled(p.control(c)) for c in ("Command1", "Command2", "Command3", "Text1")})
+        seen["pause1"] = enabled(p.menu_item("暂停"))
+        return all(seen[key] == value for key, value in expected.items())
+
+    wait_until(matches, 3, f"the {name} state {expected} (seen {seen})")
+
+
 def run(test):
     """Runs test(program) against the program named on the command line; exit 1 on failure."""
     program = None
