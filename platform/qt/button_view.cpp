@@ -66,6 +66,25 @@ void ButtonView::applyPicture()
     setIconSize(picture.deviceIndependentSize().toSize());
 }
 
+QPixmap ButtonView::greyedPicture(const QColor& face) const
+{
+    // The picture lies on the button's own grey: greyed, that ground stays the face's
+    // colour, as the rest of the button, rather than paling into a lighter square.
+    const QImage normal = icon().pixmap(iconSize(), devicePixelRatio()).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage greyed = icon().pixmap(iconSize(), devicePixelRatio(), QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    if (greyed.size() != normal.size())
+        return QPixmap::fromImage(greyed);
+    const QRgb ground = face.rgba();
+    for (int y = 0; y < normal.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(normal.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(greyed.scanLine(y));
+        for (int x = 0; x < normal.width(); ++x)
+            if (from[x] == ground)
+                to[x] = ground;
+    }
+    return QPixmap::fromImage(greyed);
+}
+
 void ButtonView::applyBackColor()
 {
     if (!button_.backColor())
@@ -116,10 +135,9 @@ void ButtonView::paintEvent(QPaintEvent* event)
     // The content moves a pixel right and down while the button is held.
     const QRect inside = rect().adjusted(2, 2, -2, -2).translated(sunken ? QPoint(1, 1) : QPoint());
     if (!icon().isNull()) {
-        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
         QRect target(QPoint(), iconSize());
         target.moveCenter(inside.center());
-        painter.drawPixmap(target, icon().pixmap(iconSize(), devicePixelRatio(), mode));
+        painter.drawPixmap(target, isEnabled() ? icon().pixmap(iconSize(), devicePixelRatio()) : greyedPicture(face.color()));
     }
     if (!text().isEmpty())
         style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),

@@ -31,6 +31,7 @@ protected:
 private:
     void applyPicture();
     void applyBackColor();
+    QPixmap greyedPicture(const QColor& face) const;
 
     Button& button_;
 };

@@ -151,9 +151,19 @@ private slots:
             const QImage held = paintedImage(button);
             button->setDown(false);
             QVERIFY(qGray(held.pixel(0, 0)) < qGray(held.pixel(farCorner)));
+            // Greyed, the symbol changes but its ground stays the face's grey.
             button->setEnabled(!button->isEnabled());
-            QVERIFY(paintedImage(button).copy(picture) != face.copy(picture));
+            const QImage toggled = paintedImage(button);
             button->setEnabled(!button->isEnabled());
+            const QImage& enabledLook = button->isEnabled() ? face : toggled;
+            const QImage& disabledLook = button->isEnabled() ? toggled : face;
+            QVERIFY(enabledLook.copy(picture) != disabledLook.copy(picture));
+            int paledGround = 0;
+            for (int y = picture.top(); y <= picture.bottom(); ++y)
+                for (int x = picture.left(); x <= picture.right(); ++x)
+                    paledGround += enabledLook.pixelColor(x, y) == QColor(224, 224, 224)
+                                   && disabledLook.pixelColor(x, y) != QColor(224, 224, 224);
+            QVERIFY2(paledGround == 0, name);
         }
     }
 
