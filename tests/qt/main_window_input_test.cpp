@@ -39,17 +39,10 @@ void recordPresses(Control& control, std::string name, std::vector<std::string>&
 
 }  // namespace
 
-class MainWindowInputTest : public QObject {
+class MainWindowInputTest : public QtProgramTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        program = std::make_unique<QtProgram>();
-        QVERIFY(QTest::qWaitForWindowActive(&program->view()));
-    }
-    void cleanup() { program.reset(); }
-
     void enterPressesTheDefaultButtonAndStartsAGame()
     {
         QTest::keyClick(program->view().windowHandle(), Qt::Key_Return);
@@ -159,9 +152,6 @@ private slots:
         QCOMPARE(got, expected);
         QCOMPARE(clicks, 1);
     }
-
-private:
-    std::unique_ptr<QtProgram> program;
 };
 
 QTEST_MAIN(MainWindowInputTest)
