@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QtDebug>
 
 namespace tappon {
@@ -51,7 +52,9 @@ QString atScale(const QString& path, int scale)
 QPixmap loadPicture(const QString& path, int scale)
 {
     const QString file = scale == 1 ? path : atScale(path, scale);
-    QPixmap loaded(file);
+    // Read past Qt's own pixmap cache, which would keep every picture ever shown.
+    QImageReader reader(file);
+    QPixmap loaded = QPixmap::fromImageReader(&reader);
     if (loaded.isNull())
         return {};
     loaded = firstFrameOnly(file, loaded);
@@ -116,10 +119,9 @@ QCursor PictureCache::cursor(const Picture& picture)
 {
     if (picture.empty())
         return {};
-    // Cursor files do not always load as pictures; a PNG beside one stands in for it.
     const QString path = QString::fromStdString(picture.resource);
-    const QString png = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".png";
-    if (path.endsWith(".cur", Qt::CaseInsensitive) && QFileInfo::exists(png)) {
+    const QString png = standIn(path);
+    if (png != path) {
         const QPixmap shape = pixmap(Picture{png.toStdString()});
         if (!shape.isNull())
             return handCursor(shape);
@@ -128,6 +130,33 @@ QCursor PictureCache::cursor(const Picture& picture)
     if (shape.isNull())
         return {};
     return handCursor(shape);
+}
+
+QString PictureCache::standIn(const QString& path)
+{
+    // Cursor files do not always load as pictures; a PNG beside one stands in for it.
+    if (!path.endsWith(".cur", Qt::CaseInsensitive))
+        return path;
+    const QString png = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".png";
+    return QFileInfo::exists(png) ? png : path;
+}
+
+void PictureCache::keepOnly(const std::vector<Picture>& pictures)
+{
+    QSet<QString> kept;
+    for (const Picture& picture : pictures) {
+        const QString path = QString::fromStdString(picture.resource);
+        kept.insert(path);
+        kept.insert(standIn(path));
+    }
+    pixmaps_.removeIf([&kept](const auto& entry) { return !kept.contains(entry.key()); });
+    icons_.removeIf([&kept](const auto& entry) { return !kept.contains(entry.key()); });
+}
+
+bool PictureCache::holds(const Picture& picture) const
+{
+    const QString path = QString::fromStdString(picture.resource);
+    return pixmaps_.contains(path) || icons_.contains(path);
 }
 
 void PictureCache::reportMissing(const QString& path)

@@ -39,6 +39,9 @@ public:
     int exitCode() const { return exitCode_; }
 
 private:
+    // Drops the decoded pictures that no window still up can show.
+    void releasePicturesOfClosedWindows();
+
     Application* app_ = nullptr;
     std::map<const Form*, QPointer<FormView>> views_;
     std::vector<QPointer<FormView>> retired_;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The splash window on the Qt binding, as the player sees it at start-up.
 #include "platform/application.h"
+#include "platform/form_pictures.h"
+#include "platform/qt/picture_cache.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/twips.h"
@@ -43,6 +45,38 @@ private slots:
         for (int y = middle.y() - 4; y <= middle.y() + 4; ++y)
             white += image.pixelColor(middle.x(), y) == QColor(Qt::white);
         QCOMPARE(white, 2);
+    }
+
+    void aClosedWindowTakesItsPicturesWithIt()
+    {
+        FakeServices fakes;
+        VirtualClock clock;
+        QtWindowHost host;
+        Application app{fakes.services, clock, host};
+        host.bind(app);
+        frmSplash& splash = app.load<frmSplash>(loadMainWindow);
+        Window& main = loadMainWindow(app);
+        PictureCache& cache = PictureCache::instance();
+        const std::vector<Picture> splashPictures = picturesOf(splash.form());
+        const std::vector<Picture> mainPictures = picturesOf(main.form());
+        QVERIFY(splashPictures.size() >= 4);
+        QVERIFY(!mainPictures.empty());
+        for (const auto* pictures : {&splashPictures, &mainPictures})
+            for (const Picture& picture : *pictures)
+                QVERIFY(!cache.pixmap(picture).isNull());
+        const QPixmap held = cache.pixmap(splashPictures.back());
+
+        app.unload(splash);
+
+        for (const Picture& picture : splashPictures) {
+            const bool shared = std::ranges::find(mainPictures, picture) != mainPictures.end();
+            QCOMPARE(cache.holds(picture), shared);
+        }
+        for (const Picture& picture : mainPictures)
+            QVERIFY(cache.holds(picture));
+        // A picture asked for again comes back, loaded anew.
+        QVERIFY(cache.pixmap(splashPictures.back()).cacheKey() != held.cacheKey());
+        QCOMPARE(cache.pixmap(splashPictures.back()).toImage(), held.toImage());
     }
 };
 
