@@ -38,7 +38,8 @@ struct SchedulingAttributes {
 // beside the game it waits for a compiler's whole slice first. Since Linux 6.12 a thread
 // of the normal policy may ask for shorter slices, and a thread woken with a shorter one
 // than the running thread's takes the processor at once; older kernels ignore the
-// request. Its share of the processor stays the same, and so does its nice value.
+// request. Its share of the processor stays the same, and so does its nice value;
+// the threads it starts later inherit the slice.
 void askForShortSlices()
 {
     constexpr std::uint64_t kSliceNs = 500'000;

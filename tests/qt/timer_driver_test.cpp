@@ -12,7 +12,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <vector>
+
+#ifdef __linux__
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 using namespace tappon;
 using namespace std::chrono_literals;
@@ -21,6 +27,30 @@ class TimerDriverTest : public QObject {
     Q_OBJECT
 
 private slots:
+#ifdef __linux__
+    void theTimersThreadAsksForShortSlices()
+    {
+        // sched_attr as far as its runtime, which Linux 6.12 and later report as the
+        // slice of a normal thread; older kernels report none and ignore the request.
+        struct {
+            std::uint32_t size, policy;
+            std::uint64_t flags;
+            std::int32_t nice;
+            std::uint32_t priority;
+            std::uint64_t runtime, deadline, period;
+        } before{}, after{};
+        QCOMPARE(::syscall(SYS_sched_getattr, 0, &before, sizeof before, 0), 0L);
+        SteadyClock clock;
+        Scheduler scheduler(clock);
+        QtTimerDriver driver(scheduler);
+        QCOMPARE(::syscall(SYS_sched_getattr, 0, &after, sizeof after, 0), 0L);
+        if (before.runtime == 0)
+            QSKIP("this kernel has no slices of its own for normal threads");
+        QCOMPARE(after.runtime, std::uint64_t{500'000});
+        QCOMPARE(after.nice, before.nice);
+    }
+#endif
+
     void twentyTicksOfFiftyMillisecondsTakeOneSecond()
     {
         SteadyClock clock;
