@@ -6,12 +6,17 @@ RESULTS.md with the median and the worst of every figure over the runs.
 
 Usage: bench.py TAPPON RESULTS.md [RUNS]
 
+With BENCH_LOAD set to the project's source folder, the runs play while that project
+is built with four jobs in another folder (build_load.py), for the timers' figures on
+a loaded machine.
+
 Timing comes from three places, all on CLOCK_MONOTONIC: the benchmark (the moment it
 starts the process, the moment it sends a key), the program's own trace
 (TAPPON_TRACE: timer ticks, captions, keys, sound requests, windows shown and mapped),
 and the recording of the null sink (placed on the same clock as tests/sound does it:
 the earliest "block arrival minus the time its samples span")."""
 
+import contextlib
 import os
 import shutil
 import sys
@@ -19,6 +24,7 @@ import tempfile
 import time
 
 from bench_results import fmt, write_results
+from build_load import parallel_build
 from session import effects_rate, session_env, start_pulseaudio, start_xvfb, stop_all
 from tappon_game import one_run, untraced_run
 
@@ -42,13 +48,19 @@ def main():
         os.environ.update(XDG_RUNTIME_DIR=env["XDG_RUNTIME_DIR"], HOME=env["HOME"])
 
         results = []
-        for i in range(runs):
-            res = one_run(binary, display, env, work, i, ("bench_null.monitor", rate))
-            res.update(untraced_run(binary, display, env))
-            print("run %d: %s" % (i + 1, " ".join("%s=%s" % (k, fmt(v)) for k, v in res.items()
-                                                               if not k.startswith("_"))), flush=True)
-            results.append(res)
-        write_results(out, results, "bench/run " + " ".join(sys.argv[1:2]), started)
+        load_source = os.environ.get("BENCH_LOAD")
+        with parallel_build(load_source) if load_source else contextlib.nullcontext() as loads:
+            for i in range(runs):
+                res = one_run(binary, display, env, work, i, ("bench_null.monitor", rate))
+                res.update(untraced_run(binary, display, env))
+                print("run %d: %s" % (i + 1, " ".join("%s=%s" % (k, fmt(v)) for k, v in res.items()
+                                                                   if not k.startswith("_"))), flush=True)
+                results.append(res)
+        load = None
+        if loads is not None:
+            load = "while the project was built with `-j4` in another folder, in a session of its own " \
+                   "(load average %s at the first run, %s at the end)" % tuple(loads)
+        write_results(out, results, "bench/run " + " ".join(sys.argv[1:2]), started, load)
         print("wrote", out)
     finally:
         stop_all(procs)

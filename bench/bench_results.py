@@ -71,7 +71,7 @@ def machine():
     return "%s, %d cores, Linux %s, load average %s at the start" % (cpu, os.cpu_count(), platform.release(), " ".join(load))
 
 
-def write_results(path, results, command, started):
+def write_results(path, results, command, started, load=None):
     lines = ["# Tappon benchmark results", "",
              "- Machine: %s" % machine(),
              "- Date: %s" % time.strftime("%Y-%m-%d %H:%M %Z", started),
@@ -83,6 +83,7 @@ def write_results(path, results, command, started):
              "- Display: Xvfb 1024×768×24 without a window manager; sound: PulseAudio null sink; %s"
              % ("a D-Bus session bus of its own (dbus-run-session)" if os.environ.get("DBUS_SESSION_BUS_ADDRESS")
                 else "no D-Bus session bus (libdbus autolaunches one at the start)"),
+             ] + (["- Load: the games played %s" % load] if load else []) + [
              "", "| Figure | Unit | Median | Worst | Target |", "|---|---|---|---|---|"]
     for label, key, unit, worst, target in ROWS:
         values = [r[key] for r in results if key in r]
