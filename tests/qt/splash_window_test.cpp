@@ -8,6 +8,7 @@
 #include "platform/qt/qt_window_host.h"
 #include "platform/twips.h"
 #include "tests/support/fakes.h"
+#include "tests/support/qt_program.h"
 #include "tests/support/virtual_clock.h"
 #include "game/startup.h"
 #include "windows/frm_splash.h"
@@ -49,13 +50,10 @@ private slots:
 
     void aClosedWindowTakesItsPicturesWithIt()
     {
-        FakeServices fakes;
-        VirtualClock clock;
-        QtWindowHost host;
-        Application app{fakes.services, clock, host};
-        host.bind(app);
+        QtProgram program;
+        Application& app = program.app;
         frmSplash& splash = app.load<frmSplash>(loadMainWindow);
-        Window& main = loadMainWindow(app);
+        Window& main = *program.main;
         PictureCache& cache = PictureCache::instance();
         const std::vector<Picture> splashPictures = picturesOf(splash.form());
         const std::vector<Picture> mainPictures = picturesOf(main.form());
