@@ -12,12 +12,12 @@ BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev \
                   libxcb1-dev libgtest-dev fontconfig fonts-arphic-uming python3-fonttools
 RUN_PACKAGES   := qt6-translations-l10n fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
-                  python3 g++-mingw-w64-x86-64 clang libclang-rt-14-dev \
+                  python3 g++-mingw-w64-x86-64 clang libclang-rt-dev \
                   appstream desktop-file-utils weston qt6-wayland \
                   python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
                   openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze
 
-.PHONY: run test build deps test-deps clean
+.PHONY: run test build deps test-deps clean package package-check test-release
 
 deps:
 	@tools/install-packages $(BUILD_PACKAGES) $(RUN_PACKAGES)
@@ -44,11 +44,21 @@ test: test-deps build
 
 # The Debian package build/tappon_<version>_<arch>.deb; its dependencies are computed
 # by dpkg-shlibdeps. Install it with `sudo apt install ./build/tappon_*.deb`.
-.PHONY: package
 package: build
 	@tools/install-packages dpkg-dev file
 	rm -f $(BUILD)/tappon_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# The package checked with lintian, installed with apt, started, and removed again.
+package-check: package
+	packaging/check_package.sh $(BUILD)/tappon_*.deb
+
+# The same targets on a fresh Debian release in a debootstrap root (needs root or sudo):
+#   make test-release RELEASE=trixie [TARGETS="test package-check"]
+RELEASE ?= trixie
+TARGETS ?= test package-check
+test-release:
+	tools/test-release $(RELEASE) $(TARGETS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

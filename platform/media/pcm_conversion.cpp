@@ -158,18 +158,22 @@ void PcmConverter::convert(std::span<const std::uint8_t> in, std::vector<std::ui
         }
         framesIn_ += count;
     };
-    if (!partial_.empty()) {
-        const std::size_t missing = std::min(frameBytes - partial_.size(), in.size());
-        partial_.insert(partial_.end(), in.begin(), in.begin() + static_cast<std::ptrdiff_t>(missing));
+    // The start of a frame split between calls waits in a buffer of one frame's size.
+    partial_.resize(frameBytes);
+    if (partialBytes_ > 0) {
+        const std::size_t missing = std::min(frameBytes - partialBytes_, in.size());
+        std::copy_n(in.data(), missing, partial_.data() + partialBytes_);
+        partialBytes_ += missing;
         in = in.subspan(missing);
-        if (partial_.size() < frameBytes)
+        if (partialBytes_ < frameBytes)
             return;
         take(partial_.data(), 1);
-        partial_.clear();
+        partialBytes_ = 0;
     }
     const std::size_t whole = in.size() / frameBytes;
     take(in.data(), whole);
-    partial_.assign(in.begin() + static_cast<std::ptrdiff_t>(whole * frameBytes), in.end());
+    partialBytes_ = in.size() - whole * frameBytes;
+    std::copy_n(in.data() + whole * frameBytes, partialBytes_, partial_.data());
     if (!copies_)
         emitFrames(out);
 }

@@ -47,7 +47,8 @@ private:
     bool copies_ = false;           // the layouts match: bytes pass unchanged
     std::size_t sourceFrames_ = 0;
     std::size_t outFrames_ = 0;
-    std::vector<std::uint8_t> partial_;  // the start of a frame split between calls
+    std::vector<std::uint8_t> partial_;  // one frame: the start of a frame split between calls
+    std::size_t partialBytes_ = 0;       // how much of it has come
     std::vector<float> window_;     // remapped source frames from windowStart_ on
     std::size_t windowStart_ = 0;
     std::size_t framesIn_ = 0;      // source frames received

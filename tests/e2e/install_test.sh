@@ -47,8 +47,13 @@ else
 fi
 [ -f "$metainfo" ] || fail "the AppStream metainfo is missing"
 if command -v appstreamcli >/dev/null; then
-    notes=$(appstreamcli validate --no-net --pedantic --no-color "$metainfo" 2>&1) \
-        && [ "$notes" = "✔ Validation was successful." ] || fail "the AppStream metainfo is not valid: $notes"
+    notes=$(appstreamcli validate --no-net --pedantic --no-color "$metainfo" 2>&1) || fail "the AppStream metainfo is not valid: $notes"
+    # The developer's name is written as AppStream 1.0 has it (Debian 13); the validator
+    # before 1.0 (Debian 12) does not know that tag yet and says so as a note.
+    if appstreamcli --version | grep -q 'AppStream version: 0\.'; then
+        notes=$(grep -v -e ': unknown-tag developer$' -e '^$' <<<"$notes" | sed 's/^✔ Validation was successful: infos: 1$/✔ Validation was successful./')
+    fi
+    [ "$notes" = "✔ Validation was successful." ] || fail "the AppStream metainfo is not valid: $notes"
 else
     echo "appstreamcli is not installed: metainfo not validated"
 fi
