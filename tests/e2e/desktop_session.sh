@@ -107,22 +107,10 @@ desktop_kwin_command() {
     fi
 }
 
-# Starts a Wayland compositor with its XWayland, and exports the X display, its
-# authority and the Wayland display as a Wayland session has them.
-desktop_start_compositor() {
-    desktop_environment
-    local socket=wayland-tappon pid xwayland
-    local command
-    case $E2E_DESKTOP in
-        mutter) command="mutter --headless --wayland --virtual-monitor $E2E_SCREEN --wayland-display=$socket" ;;
-        # It lets tests' screenshots through without asking whose they are.
-        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width ${E2E_SCREEN%x*} --height ${E2E_SCREEN#*x} --socket $socket"
-                command+=" --no-lockscreen --no-global-shortcuts --no-kactivities" ;;
-    esac
-    # shellcheck disable=SC2086 # the command is split into its words on purpose
-    env "${DESKTOP_ENV[@]}" $command >"$E2E_TMP/desktop.log" 2>&1 &
-    pid=$!
-    E2E_PIDS+=("$pid")
+# Points DISPLAY and XAUTHORITY at the XWayland of mutter (process $1): mutter starts it
+# at once as a child of its own, with the display and the authority on its command line.
+desktop_mutter_xwayland() {
+    local pid=$1 xwayland auth
     for _ in $(seq 300); do
         kill -0 "$pid" 2>/dev/null || desktop_fail "it ended"
         xwayland=$(pgrep -a -P "$pid" Xwayland || true)
@@ -130,11 +118,65 @@ desktop_start_compositor() {
         sleep 0.05
     done
     [ -n "$xwayland" ] || desktop_fail "it started no XWayland within 15 s"
-    export DISPLAY
     DISPLAY=$(grep -o ' :[0-9]*' <<<"$xwayland" | head -n1 | tr -d ' ')
-    local auth
     auth=$(sed -n 's/.* -auth \([^ ]*\).*/\1/p' <<<"$xwayland")
-    if [ -n "$auth" ]; then export XAUTHORITY=$auth; fi
+    if [ -n "$auth" ]; then export XAUTHORITY=$auth; else unset XAUTHORITY; fi
+}
+
+# Points DISPLAY and XAUTHORITY at the XWayland of KWin (process $1), as KWin handed them
+# to the announcing program it was asked to start (desktop_kwin_announcer). KWin 5 starts
+# XWayland before its programs; KWin 6 only listens on the X display and starts XWayland
+# when the first client connects, so no XWayland process can be waited for, and the
+# authority is empty then: that XWayland lets every local client in.
+desktop_kwin_xwayland() {
+    local pid=$1 announced=$2 auth
+    for _ in $(seq 300); do
+        kill -0 "$pid" 2>/dev/null || desktop_fail "it ended"
+        [ -s "$announced" ] && break
+        sleep 0.05
+    done
+    [ -s "$announced" ] || desktop_fail "it announced no X display within 15 s"
+    DISPLAY=$(sed -n 's/^DISPLAY=//p' "$announced")
+    [ -n "$DISPLAY" ] || desktop_fail "it announced no X display: $(cat "$announced")"
+    auth=$(sed -n 's/^XAUTHORITY=//p' "$announced")
+    if [ -n "$auth" ]; then export XAUTHORITY=$auth; else unset XAUTHORITY; fi
+}
+
+# Writes the program KWin starts once its X display is there: it writes the display and
+# its authority to file $1 (whole, or not at all) and ends.
+desktop_kwin_announcer() {
+    local announcer=$E2E_TMP/desktop-announce
+    cat >"$announcer" <<EOF
+#!/bin/sh
+printf 'DISPLAY=%s\nXAUTHORITY=%s\n' "\$DISPLAY" "\${XAUTHORITY:-}" >"$1.part" && mv "$1.part" "$1"
+EOF
+    chmod +x "$announcer"
+    echo "$announcer"
+}
+
+# Starts a Wayland compositor with its XWayland, and exports the X display, its
+# authority and the Wayland display as a Wayland session has them.
+desktop_start_compositor() {
+    desktop_environment
+    local socket=wayland-tappon pid announced=$E2E_TMP/desktop-display
+    local command
+    case $E2E_DESKTOP in
+        mutter) command="mutter --headless --wayland --virtual-monitor $E2E_SCREEN --wayland-display=$socket" ;;
+        # It lets tests' screenshots through without asking whose they are. Its last word
+        # is a program it starts, with the X display in its environment.
+        kwin)   command="KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 $(desktop_kwin_command) --virtual --xwayland --width ${E2E_SCREEN%x*} --height ${E2E_SCREEN#*x} --socket $socket"
+                command+=" --no-lockscreen --no-global-shortcuts --no-kactivities $(desktop_kwin_announcer "$announced")" ;;
+    esac
+    # shellcheck disable=SC2086 # the command is split into its words on purpose
+    env "${DESKTOP_ENV[@]}" $command >"$E2E_TMP/desktop.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=("$pid")
+    export DISPLAY
+    case $E2E_DESKTOP in
+        mutter) desktop_mutter_xwayland "$pid" ;;
+        kwin)   desktop_kwin_xwayland "$pid" "$announced" ;;
+    esac
+    # The first client to connect may be the one that has the X server started.
     for _ in $(seq 200); do
         xprop -root >/dev/null 2>&1 && break
         sleep 0.05
