@@ -118,8 +118,9 @@ def main():
 
     options = subset.Options()
     options.font_number = args.index
-    # Everything the whole face has for these characters: bitmaps (EBLC/EBDT, which
-    # FreeType prefers at 11-16 pixels), names in every language, every layout feature.
+    # Everything the whole face has for these characters: bitmaps (EBLC/EBDT at 11-16
+    # pixels, whose ascent and descent Qt takes at those sizes; it draws the bitmaps
+    # themselves only without antialiasing), names in every language, every layout feature.
     options.drop_tables = []
     options.passthrough_tables = True
     options.layout_features = ["*"]
