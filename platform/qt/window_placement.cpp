@@ -48,10 +48,17 @@ void WindowPlacement::learnFrame()
     // how thick the frame will be, so the window starts where its design puts it.
     window_.winId();
     frameAnswered_ = false;
-    if (const std::optional<QMargins> frame = requestFrameExtents(window_)) {
-        windowManagerFrame_ = *frame;
-        frameAnswered_ = true;
-    }
+    const std::optional<QMargins> frame = requestFrameExtents(window_);
+    if (!frame)
+        return;
+    // An empty frame is no estimate for a window that gets a title bar: a window manager
+    // whose frames are drawn by a client of its own (mutter 48, by mutter-x11-frames)
+    // cannot measure one beforehand and answers nothing but zeros, for every window.
+    // Such a window is then centred again once it is framed, as where no answer comes.
+    if (frame->isNull() && !window_.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return;
+    windowManagerFrame_ = *frame;
+    frameAnswered_ = true;
 }
 
 QMargins WindowPlacement::outerMargins() const
