@@ -4,10 +4,12 @@
 
 #include "platform/button.h"
 #include "platform/form.h"
+#include "platform/qt/form_view.h"
 #include "platform/qt/label_view.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -58,10 +60,37 @@ private:
     LabelView* label() const { return static_cast<LabelView*>(widget()); }
 };
 
-QAccessibleInterface* drawnLabelInterface(const QString&, QObject* object)
+// A form's window, named by its title in every state. The toolkit names a minimised
+// window by its icon text, which these windows never set, so a minimised one would
+// go nameless. A window manager may also map a new window iconic for a moment before
+// it shows it (mutter 48 does): a screen reader told of the window then read no name.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(FormView* window) : QAccessibleWidget(window) {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        // The native window's title is the caption as the toolkit shows it, which is what
+        // a window that is not minimised is named by.
+        if (type == QAccessible::Name && widget()->isMinimized() && widget()->accessibleName().isEmpty()) {
+            if (const QWindow* native = widget()->windowHandle())
+                return native->title();
+        }
+        return QAccessibleWidget::text(type);
+    }
+};
+
+QAccessibleInterface* drawnLabelInterface(QObject* object)
 {
     auto* label = dynamic_cast<LabelView*>(object);
     return label && label->drawnByContainer() ? new DrawnLabelAccessible(label) : nullptr;
+}
+
+QAccessibleInterface* programInterface(const QString&, QObject* object)
+{
+    if (auto* window = dynamic_cast<FormView*>(object))
+        return new WindowAccessible(window);
+    return drawnLabelInterface(object);
 }
 
 }  // namespace
@@ -69,7 +98,7 @@ QAccessibleInterface* drawnLabelInterface(const QString&, QObject* object)
 void installAccessibleInterfaces()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(drawnLabelInterface);
+        QAccessible::installFactory(programInterface);
         return true;
     }();
     (void)installed;

@@ -20,6 +20,7 @@ void nameWindow(QWidget& window, const Form& form);
 
 // A label drawn by its picture box keeps a hidden widget; its accessible interface
 // reports it as the box shows it: visible while shown there, at its place on the box.
+// A form's window is named by its title also while it is minimised.
 // Installed once, before the first window is made.
 void installAccessibleInterfaces();
 

@@ -54,6 +54,16 @@ private slots:
         QVERIFY(iface->rect().isEmpty());
     }
 
+    void aMinimisedWindowIsStillNamedByItsCaption()
+    {
+        // The toolkit would name it by its icon text, which no window here has.
+        program->main->form().setCaption("Tappon");
+        FormView& window = program->view();
+        window.showMinimized();
+        QVERIFY(window.isMinimized());
+        QCOMPARE(accessibleText(&window, QAccessible::Name), QStringLiteral("Tappon"));
+    }
+
     void levelCheckMarksAreReadable()
     {
         QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(program->action("jb")->menu());
