@@ -40,6 +40,10 @@ void QtMessageBox::show(const std::string& prompt, const std::string& title, Mes
     const QString caption = QString::fromStdString(title.empty() ? appInfo_.title() : title);
     QMessageBox box(toQtIcon(icon), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A minimised window is named by its icon text, and a message box without one by its
+    // prompt: a window manager that maps new windows iconic for a moment (mutter 48)
+    // would have a screen reader announce the verdict box by its message, not its title.
+    box.setWindowIconText(caption);
     const QPointer<QWidget> owner = parent;
     box.exec();
     // Without a window manager nobody hands the keyboard back to the window below.

@@ -75,21 +75,26 @@ private slots:
         QCOMPARE(checked, QStringList{QStringLiteral(" 初 级(C)")});
     }
 
-    void theMessageBoxIsAnAlert()
+    void theMessageBoxIsAnAlertNamedByItsTitle()
     {
+        // Also while minimised, as a window manager may map it for a moment.
         QtMessageBox box(program->appInfo);
         QAccessible::Role role = QAccessible::NoRole;
         QString name;
+        QString minimisedName;
         QTimer::singleShot(0, this, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 role = QAccessible::queryAccessibleInterface(modal)->role();
                 name = accessibleText(modal, QAccessible::Name);
+                modal->showMinimized();
+                minimisedName = accessibleText(modal, QAccessible::Name);
                 modal->close();
             }
         });
         box.show("You are a loser man！", "Harder！", MessageIcon::None);
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(name, QStringLiteral("Harder！"));
+        QCOMPARE(minimisedName, QStringLiteral("Harder！"));
     }
 };
 
