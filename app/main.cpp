@@ -7,6 +7,7 @@
 #include "platform/qt/platform_start_guard.h"
 #include "platform/qt/qt_app_info.h"
 #include "platform/qt/qt_file_tester.h"
+#include "platform/qt/qt_screen_reader.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_program_launcher.h"
@@ -155,7 +156,8 @@ int main(int argc, char* argv[])
 #endif
     tappon::QtProgramLauncher launcher;
     tappon::QtFileTester files;
-    tappon::Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    tappon::QtScreenReader screenReader;
+    tappon::Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files, screenReader};
 
     tappon::SteadyClock clock;
     tappon::QtWindowHost host;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "designs/designs.h"
+#include "designs/spoken.h"
 
 namespace tappon::designs {
 
@@ -34,7 +35,7 @@ FormDesign build()
     FormDesign d;
     d.name = "Frmhelp";
     d.caption = "";
-    d.accessibleName = "帮助";
+    d.accessibleName = spoken::kHelpWindow;
     d.border = BorderStyle::FixedDialog;
     d.hasTitleBarButtons = false;
     d.showInTaskbar = false;

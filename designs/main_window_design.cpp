@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "designs/designs.h"
+#include "designs/spoken.h"
 
 namespace tappon::designs {
 
@@ -66,7 +67,7 @@ FormDesign build()
         // The playing field and its five letters.
         ControlDesign{.kind = ControlKind::PictureBox, .name = "Picture1", .left = 80, .top = 60, .width = 4815,
                       .height = 4935, .tabIndex = 0, .picture = ":/pictures/main/field.jpg",
-                      .accessibleName = "游戏区"},
+                      .accessibleName = spoken::kField},
         letter(0, 480, Color::rgb(128, 255, 255)),
         letter(1, 1320, Color::rgb(255, 255, 0)),
         letter(2, 2160, Color::rgb(255, 128, 0)),
@@ -79,7 +80,7 @@ FormDesign build()
         // The side panel.
         ControlDesign{.kind = ControlKind::PictureBox, .name = "Picture2", .left = 4920, .top = 60, .width = 1950,
                       .height = 4935, .backColor = Color::fromSystem(SystemColor::ActiveBorder), .tabIndex = 2,
-                      .accessibleName = "记分板"},
+                      .accessibleName = spoken::kScorePanel},
         panelLabel("Label2", 360, 480, 990, 180, "现在得分：", kWhite),
         panelLabel("Label4", 1395, 435, 150, 240, "0", Color::rgb(128, 255, 128), kSong12Bold),
         panelLabel("Label3", 360, 960, 990, 180, "剩余时间：", kWhite),
@@ -90,7 +91,7 @@ FormDesign build()
         panelLabel("Label8", 240, 2640, 795, 180, "分钟数：", kWhite),
         ControlDesign{.kind = ControlKind::TextBox, .name = "Text1", .container = "Picture2", .left = 1200,
                       .top = 2520, .width = 375, .height = 315, .caption = "1", .font = kSong105Bold, .tabIndex = 3,
-                      .maxLength = 3, .accessibleName = "分钟数"},
+                      .maxLength = 3, .accessibleName = spoken::kMinutesBox},
         pictureButton("Command1", 120, ":/pictures/main/start.gif", "开始", true, 16, true),
         pictureButton("Command3", 720, ":/pictures/main/pause.gif", "暂停", false, 17, false),
         pictureButton("Command2", 1320, ":/pictures/main/stop.gif", "结束", false, 18, false),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "designs/designs.h"
+#include "designs/spoken.h"
 
 namespace tappon::designs {
 
@@ -22,7 +23,7 @@ FormDesign build()
     FormDesign d;
     d.name = "frmSplash";
     d.caption = "";
-    d.accessibleName = "Tappon";
+    d.accessibleName = spoken::kSplashWindow;
     d.border = BorderStyle::FixedDialog;
     d.startPosition = StartPosition::CenterScreen;
     d.clientWidth = 4710;

@@ -101,6 +101,7 @@ void frmtype::Picture1_KeyPress(std::int16_t KeyAscii)
         if (hitCount < std::numeric_limits<std::int16_t>::max())
             hitCount = incrementInt16(hitCount);
         Label4.setCaption(numberText(hitCount));
+        narrator.hit(hitCount);
     }
 }
 

@@ -31,7 +31,8 @@ frmtype::frmtype(Application& app)
       end(form().get<MenuItem>("end")),
       care(form().get<MenuItem>("care")),
       guanyu(form().get<MenuItem>("guanyu")),
-      jibie(form().array<MenuItem>("jibie"))
+      jibie(form().array<MenuItem>("jibie")),
+      narrator(app.services().screenReader, app.scheduler())
 {
     bindHandlers();
 }
@@ -52,6 +53,7 @@ void frmtype::bindHandlers()
     care.onClick = [this] { care_Click(); };
     guanyu.onClick = [this] { guanyu_Click(); };
     end.onClick = [this] { end_Click(); };
+    Picture1.describe = [this] { return GameNarrator::fieldDescription(Label1); };
     for (const auto& [index, item] : jibie)
         item->onClick = [this, index = index] { jibie_Click(static_cast<std::int16_t>(index)); };
 }
@@ -67,6 +69,8 @@ void frmtype::Form_Load()
     Label9.setCaption("最好成绩：");
     form().setCaption(app().services().appInfo.title() + "  " + designs::kWebSite);
     bannerText = form().caption();
+    // A screen reader names the window by its whole title while the banner types it.
+    form().setAccessibleName(bannerText);
     Timer4.setEnabled(true);
     form().setCaption("");
     baseSpeed = 25;

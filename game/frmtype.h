@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
+#include "game/game_narrator.h"
 #include "platform/button.h"
 #include "platform/control_array.h"
 #include "platform/label.h"
@@ -82,6 +83,9 @@ public:
     MenuItem& care;
     MenuItem& guanyu;
     ControlArray<MenuItem> jibie;
+
+    // What a player who plays by ear hears of the game.
+    GameNarrator narrator;
 
 private:
     void bindHandlers();

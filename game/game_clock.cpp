@@ -13,6 +13,7 @@ void frmtype::Timer2_Timer()
 {
     // The seconds left live only in the caption: read, count down, write back.
     Label5.setCaption(numberText(numberAtStart(Label5.caption()) - 1.0));
+    narrator.secondsLeft(Label5.caption());
     if (numberAtStart(Label5.caption()) > 0)
         return;
 
@@ -27,6 +28,7 @@ void frmtype::Timer2_Timer()
     Command3.setEnabled(false);
     pause1.setEnabled(false);
 
+    narrator.timeUp();
     showVerdict();
 
     if (numberAtStart(Label10.caption()) < numberAtStart(Label4.caption()))

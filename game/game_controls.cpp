@@ -64,6 +64,7 @@ void frmtype::resume()
     pause1.setEnabled(true);
     Command2.setEnabled(true);
     Command1.setEnabled(false);
+    narrator.resumed();
 }
 
 void frmtype::startNewGame()
@@ -89,6 +90,7 @@ void frmtype::startNewGame()
     init2();
     init13();
     init14();
+    narrator.started(Label5.caption());
 }
 
 void frmtype::Command2_Click()
@@ -106,6 +108,7 @@ void frmtype::Command2_Click()
     Label5.setCaption("0");
     parkLetters();
     paused = false;
+    narrator.stopped();
 }
 
 void frmtype::Command3_Click()
@@ -118,6 +121,7 @@ void frmtype::Command3_Click()
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
     playEffectIfOn(kSoundDu);
+    narrator.paused();
 }
 
 void frmtype::pause1_Click()

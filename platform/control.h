@@ -89,6 +89,9 @@ public:
     std::function<void(std::int16_t keyAscii)> onKeyPress;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
     std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> onMouseDown;
+    // What a screen reader reads as the control's description when the player asks
+    // for it, made at that moment; unset: the control has none.
+    std::function<std::string()> describe;
 
 protected:
     void changed(Property property);

@@ -17,6 +17,7 @@ namespace tappon {
 Form::Form(FormContext& context, const FormDesign& design) : context_(context), design_(design)
 {
     caption_ = design_.caption;
+    accessibleName_ = design_.accessibleName;
     icon_ = Picture{design_.icon};
     build();
 }
@@ -62,6 +63,14 @@ void Form::setCaption(std::string caption)
         return;
     caption_ = std::move(caption);
     changed(Property::Caption);
+}
+
+void Form::setAccessibleName(std::string name)
+{
+    if (name == accessibleName_)
+        return;
+    accessibleName_ = std::move(name);
+    changed(Property::AccessibleName);
 }
 
 void Form::setLeft(Twips left)

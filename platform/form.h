@@ -68,6 +68,10 @@ public:
     // The caption (window title).
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
+    // What a screen reader calls the window, whatever its caption shows at the moment;
+    // empty: its caption.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name);
 
     // Outer geometry in screen twips.
     Twips left() const { return left_; }
@@ -130,6 +134,7 @@ private:
     FormDesign design_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::string caption_;
+    std::string accessibleName_;
     Twips left_ = 0;
     Twips top_ = 0;
     FrameMetrics frame_;

@@ -25,6 +25,7 @@ enum class Property : std::uint8_t {
     MouseIcon,
     Focus,
     Icon,
+    AccessibleName,
 };
 
 class ControlObserver {

@@ -7,6 +7,7 @@
 #include "platform/program_launcher.h"
 #include "platform/random_source.h"
 #include "platform/registry.h"
+#include "platform/screen_reader.h"
 #include "platform/shell.h"
 #include "platform/sound_player.h"
 
@@ -22,6 +23,7 @@ struct Services {
     Registry& registry;
     ProgramLauncher& launcher;
     FileTester& files;
+    ScreenReader& screenReader;
 };
 
 }  // namespace tappon

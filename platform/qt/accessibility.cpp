@@ -4,8 +4,10 @@
 
 #include "platform/button.h"
 #include "platform/form.h"
+#include "platform/label.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/label_view.h"
+#include "platform/qt/picture_box_view.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -60,13 +62,56 @@ private:
     LabelView* label() const { return static_cast<LabelView*>(widget()); }
 };
 
-// A form's window, named by its title in every state. The toolkit names a minimised
-// window by its icon text, which these windows never set, so a minimised one would
-// go nameless. A window manager may also map a new window iconic for a moment before
-// it shows it (mutter 48 does): a screen reader told of the window then read no name.
+// A picture box whose description the behaviour makes when it is asked for (the
+// playing field tells which characters fall). It is read on demand, never announced.
+class DescribedBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit DescribedBoxAccessible(PictureBoxView* box) : QAccessibleWidget(box) {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Description)
+            return static_cast<PictureBoxView*>(widget())->spokenDescription();
+        return QAccessibleWidget::text(type);
+    }
+};
+
+// The text a modal window shows, its labels in their order, as one description: a
+// screen reader reads it when the window opens.
+QString shownText(const Form& form)
+{
+    QStringList lines;
+    for (const auto& control : form.controls()) {
+        if (control->kind() != ControlKind::Label || !control->effectivelyVisible())
+            continue;
+        if (const auto& caption = static_cast<const Label&>(*control).caption(); !caption.empty())
+            lines << QString::fromStdString(caption);
+    }
+    return lines.join(QLatin1Char(' '));
+}
+
+// A form's window: a frame, or while it is modal a dialog that a screen reader reads out
+// when it opens; named by its title in every state. The toolkit names a minimised
+// window by its icon text, which these windows never set, so a minimised one would go
+// nameless. A window manager may also map a new window iconic for a moment before it
+// shows it (mutter 48 does): a screen reader told of the window then read no name.
 class WindowAccessible final : public QAccessibleWidget {
 public:
     explicit WindowAccessible(FormView* window) : QAccessibleWidget(window) {}
+
+    QAccessible::Role role() const override
+    {
+        if (!widget()->isModal())
+            return QAccessible::Window;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        return QAccessible::Dialog;
+#else
+        // The releases that ship Qt 6.4 ship Orca 43, which reads only the labels of a
+        // dialog that hold three words or more, and Chinese without blanks is one word;
+        // it reads every label of an alert. Later Orcas read a dialog's description.
+        return QAccessible::AlertMessage;
+#endif
+    }
 
     QString text(QAccessible::Text type) const override
     {
@@ -75,6 +120,10 @@ public:
         if (type == QAccessible::Name && widget()->isMinimized() && widget()->accessibleName().isEmpty()) {
             if (const QWindow* native = widget()->windowHandle())
                 return native->title();
+        }
+        if (type == QAccessible::Description && widget()->isModal()) {
+            if (const Form* form = static_cast<FormView*>(widget())->liveForm())
+                return shownText(*form);
         }
         return QAccessibleWidget::text(type);
     }
@@ -90,6 +139,8 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 {
     if (auto* window = dynamic_cast<FormView*>(object))
         return new WindowAccessible(window);
+    if (auto* box = dynamic_cast<PictureBoxView*>(object))
+        return new DescribedBoxAccessible(box);
     return drawnLabelInterface(object);
 }
 
@@ -106,7 +157,6 @@ void installAccessibleInterfaces()
 
 void nameControl(QWidget& widget, const Control& control)
 {
-    widget.setAccessibleDescription(QString::fromStdString(control.displayName()));
     if (const ControlDesign* design = designOf(control); design && !design->accessibleName.empty()) {
         widget.setAccessibleName(QString::fromStdString(design->accessibleName));
         return;
@@ -121,10 +171,8 @@ void nameControl(QWidget& widget, const Control& control)
 
 void nameWindow(QWidget& window, const Form& form)
 {
-    window.setAccessibleDescription(QString::fromStdString(form.name()));
     // Only the accessible name: the window system's title must stay as the caption says.
-    if (form.design().caption.empty() && !form.design().accessibleName.empty())
-        window.setAccessibleName(QString::fromStdString(form.design().accessibleName));
+    window.setAccessibleName(QString::fromStdString(form.accessibleName()));
 }
 
 }  // namespace tappon

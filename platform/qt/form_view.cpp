@@ -164,6 +164,9 @@ void FormView::formChanged(Form&, Property property)
     case Property::Icon:
         applyIcon();
         break;
+    case Property::AccessibleName:
+        nameWindow(*this, form_);
+        break;
     case Property::Focus:
         applyFocus();
         break;

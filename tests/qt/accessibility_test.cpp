@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-// What a screen reader learns about the main window and its companions: names, the
-// control names as descriptions, check marks and the alert role of message boxes.
-// (Announcements of changed captions need a live accessibility bridge, which the
-// offscreen platform lacks: the AT-SPI end-to-end tests listen for them.)
+// What a screen reader learns about the main window and its companions: names, check
+// marks and the alert role of message boxes. (Announcements need a live accessibility
+// bridge, which the offscreen platform lacks: the AT-SPI and Orca end-to-end tests hear
+// them.)
 #include "game/frmtype.h"
 #include "platform/application.h"
 #include "platform/label.h"
@@ -54,11 +54,16 @@ private slots:
         QVERIFY(iface->rect().isEmpty());
     }
 
-    void aMinimisedWindowIsStillNamedByItsCaption()
+    void aWindowKeepsItsNameWhateverItsCaptionShows()
     {
-        // The toolkit would name it by its icon text, which no window here has.
-        program->main->form().setCaption("Tappon");
+        // The main window's title types itself out; a screen reader hears the whole title.
+        Form& form = program->main->form();
         FormView& window = program->view();
+        form.setCaption("Tap");
+        QCOMPARE(accessibleText(&window, QAccessible::Name), QStringLiteral("Tappon  http://tappon.example.com/"));
+        // Minimised, the toolkit would name it by its icon text, which no window here has.
+        form.setAccessibleName("");
+        form.setCaption("Tappon");
         window.showMinimized();
         QVERIFY(window.isMinimized());
         QCOMPARE(accessibleText(&window, QAccessible::Name), QStringLiteral("Tappon"));

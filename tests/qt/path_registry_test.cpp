@@ -180,7 +180,7 @@ private:
     // The program with the real registry stand-in, launcher and file test.
     struct Program : FakeServices {
         Program(Registry& registry, ProgramLauncher& launcher, FileTester& files)
-            : real{messageBox, sound, random, appInfo, shell, registry, launcher, files}
+            : real{messageBox, sound, random, appInfo, shell, registry, launcher, files, screenReader}
         {
             host.bind(app);
             main = &app.load<frmtype>();

@@ -77,22 +77,32 @@ private slots:
     }
     void everyWindowHasItsCaptionClientSizeAndNames()
     {
-        // The main window's caption is empty until its banner types it.
+        // The main window's caption is empty until its banner types it; a screen reader
+        // names it by the whole title all along. Help and about are modal: dialogs that
+        // read out what they show.
         QFETCH(const FormDesign*, design);
         const Form& form = open(design->name);
         FormView& view = *program->host.viewOf(form);
         QCOMPARE(view.windowTitle(), qs(form.caption()));
         QCOMPARE(view.clientArea()->size(), QSize(twipsToPixels(design->clientWidth), twipsToPixels(design->clientHeight)));
-        QCOMPARE(accessibleText(&view, QAccessible::Description), qs(design->name));
-        if (design->caption.empty())
-            QCOMPARE(accessibleText(&view, QAccessible::Name), qs(design->accessibleName));
+        QCOMPARE(accessibleText(&view, QAccessible::Name),
+                 qs(form.accessibleName().empty() ? form.caption() : form.accessibleName()));
+        const bool modal = design == &designs::helpWindow() || design == &designs::aboutWindow();
+        const QAccessible::Role dialog = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QAccessible::Dialog : QAccessible::AlertMessage;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), modal ? dialog : QAccessible::Window);
+        const QString description = accessibleText(&view, QAccessible::Description);
+        QCOMPARE(description.isEmpty(), !modal);
+        for (const auto& control : form.controls())
+            if (modal && control->kind() == ControlKind::Label && control->effectivelyVisible())
+                QVERIFY2(description.contains(qs(static_cast<const Label&>(*control).caption())), qPrintable(description));
     }
 
     // Every control sits where its model puts it, counted from its container's inner
     // area (2 pixels inside a panel's border), as large as the model says or as its
-    // text needs, and shows its caption, text and tip; a screen reader hears its name as
-    // the description and its caption, its tip (a picture button) or its design's
-    // accessible name as the name.
+    // text needs, and shows its caption, text and tip; a screen reader hears its caption,
+    // its tip (a picture button) or its design's accessible name as the name, and as the
+    // description what the behaviour tells of it or a button's tip, never a name the
+    // program uses inside.
     void everyControlShowsItsModel_data() { addControlRows(false); }
     void everyControlShowsItsModel()
     {
@@ -125,7 +135,8 @@ private slots:
                 QCOMPARE(control.height(), d.height);
         }
         QCOMPARE(widget->toolTip(), qs(d.toolTip));
-        QCOMPARE(accessibleText(widget, QAccessible::Description), qs(control.displayName()));
+        QCOMPARE(accessibleText(widget, QAccessible::Description),
+                 control.describe ? qs(control.describe()) : widget->toolTip());
         QString name = qs(d.accessibleName);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             QCOMPARE(label->text(), qs(static_cast<const Label&>(control).caption()));

@@ -174,6 +174,18 @@ public:
     mutable std::vector<std::string> tested;
 };
 
+class FakeScreenReader : public ScreenReader {
+public:
+    void announce(const std::string& text) override
+    {
+        announced.push_back(text);
+        if (onAnnounce)
+            onAnnounce(text);
+    }
+    std::vector<std::string> announced;
+    std::function<void(const std::string&)> onAnnounce;
+};
+
 // Every fake service, bundled as the program's services.
 struct FakeServices {
     FakeMessageBox messageBox;
@@ -184,7 +196,8 @@ struct FakeServices {
     FakeRegistry registry;
     FakeLauncher launcher;
     FakeFiles files;
-    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files};
+    FakeScreenReader screenReader;
+    Services services{messageBox, sound, random, appInfo, shell, registry, launcher, files, screenReader};
 };
 
 }  // namespace tappon::testing

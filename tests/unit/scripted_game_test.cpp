@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // A whole game played from a script against the seeded generator, written down tick by
 // tick: every letter's caption and place, the labels, the title's length, which
-// controls are enabled, every effect and every message box, each with the moment it
-// happened. The transcript is compared with the one checked in beside this file, so
+// controls are enabled, every effect, every message box and every message for the
+// screen reader, each with the moment it happened. The transcript is compared with the one checked in beside this file, so
 // any change in what a player would see or hear shows up, including the orders that
 // matter: the letters in a tick and in the judging of a key, the respawns of a start,
 // the steps of the stop and of the verdict.
@@ -26,6 +26,7 @@ protected:
     ScriptedGameTest()
     {
         h.sound.onPlay = [this](const std::string& path) { write("sound " + path.substr(path.rfind('/') + 1)); };
+        h.screenReader.onAnnounce = [this](const std::string& text) { write("say \"" + text + "\""); };
         h.messageBox.whileOpen = [this](const testing::ShownMessage& box) {
             write("box \"" + box.title + "\" \"" + box.prompt + "\"");
         };

@@ -58,7 +58,7 @@ def test(p):
     # announces each new caption, as a screen reader needs it.
     announced = t.NameChanges()
     start_game(p, "0.1")
-    announced.wait_for("Label5")
+    announced.wait_for(p.control("Label5"), "Label5")
     p.wait_text("Label5", "5", 3)
     alert = wait_until(p.alert, 9, "the verdict message box")
     text = wait_until(lambda: message_of(alert), 3, "the verdict's message")
@@ -85,7 +85,7 @@ def test(p):
                           f"Label4 to count the hit of {letters[0]!r} (it read {before})")
     if hits < 4:
         fail(f"only {hits} hits counted")
-    announced.wait_for("Label4", 1)
+    announced.wait_for(p.control("Label4"), "Label4", 1)
     alert = wait_until(p.alert, 9, "the verdict message box")
     shown = p.text("Label4")
     close_alert(p, "Very good！")

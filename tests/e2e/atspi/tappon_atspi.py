@@ -6,6 +6,7 @@ Run inside the program's own D-Bus session (dbus-run-session) on the test's X se
 Every wait polls with a deadline; a failure says what was last seen.
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -48,7 +49,7 @@ def pump_events():
 
 
 class NameChanges:
-    """Records the descriptions of the objects that announce a new name."""
+    """Records the objects that announce a new name."""
 
     def __init__(self):
         self.sources = []
@@ -56,14 +57,11 @@ class NameChanges:
         self._listener.register("object:property-change:accessible-name")
 
     def _heard(self, event):
-        try:
-            self.sources.append(event.source.get_description())
-        except Exception:
-            self.sources.append(None)
+        self.sources.append(event.source)
 
-    def wait_for(self, description, seconds=3):
-        wait_until(lambda: description in self.sources, seconds,
-                   f"{description} to announce a new name (heard from {sorted(set(map(str, self.sources)))})")
+    def wait_for(self, node, what, seconds=3):
+        wait_until(lambda: any(source == node for source in self.sources), seconds,
+                   f"{what} to announce a new name (heard from {len(self.sources)} others)")
         self.sources.clear()
 
 
@@ -111,18 +109,19 @@ class Program:
     def windows(self):
         return [self.app.getChildAtIndex(i) for i in range(self.app.childCount)]
 
-    def window(self, description):
-        """The showing window whose description is the form's name ("frmtype")."""
+    def window(self, form):
+        """The showing window of the form ("frmtype"), found by its role and name."""
+        role, name = WINDOWS[form]
         for window in self.windows():
-            if window is not None and window.description == description and showing(window):
+            if window is not None and window.getRole() == role and window.name == name and showing(window):
                 return window
         return None
 
-    def wait_window(self, description, seconds=5):
-        return wait_until(lambda: self.window(description), seconds, f"window {description}")
+    def wait_window(self, form, seconds=5):
+        return wait_until(lambda: self.window(form), seconds, f"window {form}")
 
-    def wait_window_gone(self, description, seconds=5):
-        wait_until(lambda: self.window(description) is None, seconds, f"window {description} to go")
+    def wait_window_gone(self, form, seconds=5):
+        wait_until(lambda: self.window(form) is None, seconds, f"window {form} to go")
 
     def alert(self):
         """The showing message box (an alert), or None."""
@@ -136,26 +135,22 @@ class Program:
 
     # Controls ------------------------------------------------------------------------
 
-    def control(self, description, window="frmtype"):
-        """The control whose description is its display name ("Label4", "Label1(3)")."""
-        key = (window, description)
-        if key not in self._controls:
-            root = self.wait_window(window)
-            found = find(root, lambda node: node.description == description)
+    def control(self, control):
+        """A control of the main window ("Label4", "Label1(3)"), found as a player hears it."""
+        if control not in self._controls:
+            found = locate(self.wait_window("frmtype"), control)
             if found is None:
-                fail(f"no control described as {description} in {window}")
-            # The main window's controls live as long as the program; others are looked up afresh.
-            if window != "frmtype":
-                return found
-            self._controls[key] = found
-        return self._controls[key]
+                fail(f"no control {control} in the main window")
+            # The main window's controls live as long as the program.
+            self._controls[control] = found
+        return self._controls[control]
 
-    def text(self, description):
-        return self.control(description).name
+    def text(self, control):
+        return self.control(control).name
 
-    def wait_text(self, description, expected, seconds=5):
-        wait_until(lambda: self.text(description) == expected, seconds,
-                   f"{description} to read {expected!r} (it reads {self.text(description)!r})")
+    def wait_text(self, control, expected, seconds=5):
+        wait_until(lambda: self.text(control) == expected, seconds,
+                   f"{control} to read {expected!r} (it reads {self.text(control)!r})")
 
     def menu_item(self, caption):
         """A menu item by its caption as read, blanks and access key left out ("初级")."""
@@ -183,6 +178,57 @@ class Program:
     def click(self, node):
         x, y, width, height = extents(node)
         xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
+
+
+# The windows by their role and their name, which stays put while the main window's title
+# banner types itself out.
+MAIN_WINDOW_NAME = "Tappon  http://tappon.example.com/"
+WINDOWS = {
+    "frmSplash": (pyatspi.ROLE_FRAME, "Tappon"),
+    "frmtype": (pyatspi.ROLE_FRAME, MAIN_WINDOW_NAME),
+    "Frmhelp": (pyatspi.ROLE_DIALOG, "帮助"),
+    "frmAbout": (pyatspi.ROLE_DIALOG, "关于-Tappon"),
+}
+
+# Screen readers read no identifier that Qt 6.4 could give a control, so the main
+# window's controls are found by what a player hears: a name, or for the read-outs the
+# caption beside them, or for the letters their place in the playing field.
+NAMED_CONTROLS = {"Picture1": "游戏区", "Picture2": "记分板", "Text1": "分钟数",
+                  "Command1": "开始", "Command3": "暂停", "Command2": "结束"}
+READ_OUTS = {"Label4": "现在得分：", "Label5": "剩余时间：", "Label10": "最好成绩："}
+
+
+def locate(window, control):
+    if control in NAMED_CONTROLS:
+        return find(window, lambda node: node.name == NAMED_CONTROLS[control])
+    if control in READ_OUTS:
+        caption = find(window, lambda node: node.getRole() == pyatspi.ROLE_LABEL and node.name == READ_OUTS[control])
+        if caption is None:
+            return None
+        return caption.parent.getChildAtIndex(caption.getIndexInParent() + 1)
+    if control.startswith("Label1("):
+        letters = []
+        find(locate(window, "Picture1"), lambda node: node.getRole() == pyatspi.ROLE_LABEL and letters.append(node))
+        return letters[int(control[7:-1])]
+    fail(f"no way to find {control}")
+
+
+# The names the program gives its windows and controls inside: never for a player's ears.
+INTERNAL_NAME = re.compile(r"^(frm|Frm|Label|Command|Picture|Text|Image|Line|Timer|cmd|Shape|Frame)\w*(\(\d+\))?\.?$")
+
+
+def internal_names(node, path=""):
+    """Every name or description below node (itself included) that is an internal name."""
+    found = []
+    if node is None:
+        return found
+    here = f"{path}/{node.getRoleName()}"
+    for text in (node.name or "", node.description or ""):
+        if INTERNAL_NAME.match(text) or any(INTERNAL_NAME.match(word) for word in text.split()):
+            found.append(f"{here}: {text!r}")
+    for i in range(node.childCount):
+        found += internal_names(node.getChildAtIndex(i), here)
+    return found
 
 
 MENU_ROLES = (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_MENU)
@@ -230,7 +276,6 @@ def press(node):
 
 def x_window(pid, pattern):
     """The first mapped X window of pid whose name matches the regular expression."""
-    import re
     try:
         ids = xdotool("search", "--onlyvisible", "--pid", str(pid)).split()
     except subprocess.CalledProcessError:
