@@ -15,7 +15,8 @@ TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulsea
                   python3 g++-mingw-w64-x86-64 clang libclang-rt-dev \
                   appstream desktop-file-utils weston qt6-wayland \
                   python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
-                  openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze
+                  openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze \
+                  orca speech-dispatcher
 
 .PHONY: run test build deps test-deps clean package package-check test-release
 

@@ -121,7 +121,9 @@ public:
             if (const QWindow* native = widget()->windowHandle())
                 return native->title();
         }
-        if (type == QAccessible::Description && widget()->isModal()) {
+        // An alert's labels are read by themselves: as its description they would be
+        // read twice.
+        if (type == QAccessible::Description && role() == QAccessible::Dialog) {
             if (const Form* form = static_cast<FormView*>(widget())->liveForm())
                 return shownText(*form);
         }

@@ -91,9 +91,9 @@ private slots:
         const QAccessible::Role dialog = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QAccessible::Dialog : QAccessible::AlertMessage;
         QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), modal ? dialog : QAccessible::Window);
         const QString description = accessibleText(&view, QAccessible::Description);
-        QCOMPARE(description.isEmpty(), !modal);
+        QCOMPARE(description.isEmpty(), !modal || dialog != QAccessible::Dialog);
         for (const auto& control : form.controls())
-            if (modal && control->kind() == ControlKind::Label && control->effectivelyVisible())
+            if (!description.isEmpty() && control->kind() == ControlKind::Label && control->effectivelyVisible())
                 QVERIFY2(description.contains(qs(static_cast<const Label&>(*control).caption())), qPrintable(description));
     }
 
