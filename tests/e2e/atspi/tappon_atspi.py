@@ -111,9 +111,9 @@ class Program:
 
     def window(self, form):
         """The showing window of the form ("frmtype"), found by its role and name."""
-        role, name = WINDOWS[form]
+        roles, name = WINDOWS[form]
         for window in self.windows():
-            if window is not None and window.getRole() == role and window.name == name and showing(window):
+            if window is not None and window.getRole() in roles and window.name == name and showing(window):
                 return window
         return None
 
@@ -124,9 +124,10 @@ class Program:
         wait_until(lambda: self.window(form) is None, seconds, f"window {form} to go")
 
     def alert(self):
-        """The showing message box (an alert), or None."""
+        """The showing message box (an alert that is none of the program's windows), or None."""
         for window in self.windows():
-            if window is not None and window.getRole() == pyatspi.ROLE_ALERT and showing(window):
+            if (window is not None and window.getRole() == pyatspi.ROLE_ALERT and showing(window)
+                    and window.name not in (name for _, name in WINDOWS.values())):
                 return window
         return None
 
@@ -181,13 +182,15 @@ class Program:
 
 
 # The windows by their role and their name, which stays put while the main window's title
-# banner types itself out.
+# banner types itself out. The modal ones are dialogs, or alerts with Qt before 6.8 (so
+# that Orca 43 reads all of their text).
 MAIN_WINDOW_NAME = "Tappon  http://tappon.example.com/"
+MODAL_ROLES = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
 WINDOWS = {
-    "frmSplash": (pyatspi.ROLE_FRAME, "Tappon"),
-    "frmtype": (pyatspi.ROLE_FRAME, MAIN_WINDOW_NAME),
-    "Frmhelp": (pyatspi.ROLE_DIALOG, "帮助"),
-    "frmAbout": (pyatspi.ROLE_DIALOG, "关于-Tappon"),
+    "frmSplash": ((pyatspi.ROLE_FRAME,), "Tappon"),
+    "frmtype": ((pyatspi.ROLE_FRAME,), MAIN_WINDOW_NAME),
+    "Frmhelp": (MODAL_ROLES, "帮助"),
+    "frmAbout": (MODAL_ROLES, "关于-Tappon"),
 }
 
 # Screen readers read no identifier that Qt 6.4 could give a control, so the main
