@@ -67,7 +67,7 @@ FormDesign build()
         // The playing field and its five letters.
         ControlDesign{.kind = ControlKind::PictureBox, .name = "Picture1", .left = 80, .top = 60, .width = 4815,
                       .height = 4935, .tabIndex = 0, .picture = ":/pictures/main/field.jpg",
-                      .accessibleName = spoken::kField},
+                      .accessibleName = spoken::kField, .accessibleDescription = spoken::kFieldHint},
         letter(0, 480, Color::rgb(128, 255, 255)),
         letter(1, 1320, Color::rgb(255, 255, 0)),
         letter(2, 2160, Color::rgb(255, 128, 0)),

@@ -13,6 +13,7 @@ namespace tappon::spoken {
 
 // Names.
 inline constexpr const char* kField = "游戏区";
+inline constexpr const char* kFieldHint = "按 F3 听正在下落的字符";
 inline constexpr const char* kScorePanel = "记分板";
 inline constexpr const char* kMinutesBox = "分钟数";
 inline constexpr const char* kHelpWindow = "帮助";
@@ -26,7 +27,7 @@ std::string gameStarted(std::string_view seconds);  // "开始，共 60 秒"
 std::string hits(std::string_view count);           // "得分 12"
 std::string secondsLeft(std::string_view seconds);  // "还剩 10 秒"
 
-// The playing field's description: the falling characters, lowest first, each said
+// What F3 in the playing field tells: the falling characters, lowest first, each said
 // so that it cannot be mistaken ("大写 A", "冒号").
 std::string fallingCharacters(const std::vector<std::string>& lowestFirst);
 

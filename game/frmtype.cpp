@@ -53,7 +53,11 @@ void frmtype::bindHandlers()
     care.onClick = [this] { care_Click(); };
     guanyu.onClick = [this] { guanyu_Click(); };
     end.onClick = [this] { end_Click(); };
-    Picture1.describe = [this] { return GameNarrator::fieldDescription(Label1); };
+    // F3 in the field asks which characters fall; it is no character, so no hit or miss.
+    Picture1.onKeyDown = [this](std::int16_t keyCode, std::int16_t) {
+        if (keyCode == kKeyF3)
+            narrator.fallingCharacters(Label1);
+    };
     for (const auto& [index, item] : jibie)
         item->onClick = [this, index = index] { jibie_Click(static_cast<std::int16_t>(index)); };
 }

@@ -103,7 +103,7 @@ void GameNarrator::timeUp()
     waitingCount_.clear();
 }
 
-std::string GameNarrator::fieldDescription(const ControlArray<Label>& letters)
+void GameNarrator::fallingCharacters(const ControlArray<Label>& letters)
 {
     std::vector<const Label*> falling;
     for (const auto& [index, letter] : letters) {
@@ -116,7 +116,7 @@ std::string GameNarrator::fieldDescription(const ControlArray<Label>& letters)
     std::vector<std::string> characters;
     for (const Label* letter : falling)
         characters.push_back(letter->caption());
-    return spoken::fallingCharacters(characters);
+    say(spoken::fallingCharacters(characters), false);
 }
 
 }  // namespace tappon

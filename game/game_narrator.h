@@ -14,7 +14,8 @@ namespace tappon {
 
 // What a game says to a player who plays by ear, through the screen reader: its start
 // and length, each hit with the new count, the seconds left every ten seconds and each
-// of the last five, pause, resume and stop. The verdict speaks for itself in its box.
+// of the last five, pause, resume and stop; and, when the player asks, which characters
+// fall. The verdict speaks for itself in its box.
 //
 // A count takes the reader most of a second to say, and a fast typist hits faster than
 // that: a hit is said at once, but within the spacing after it only the newest count
@@ -35,8 +36,8 @@ public:
     void stopped();
     void timeUp();
 
-    // The characters in the field, lowest first; those parked above it are not there.
-    static std::string fieldDescription(const ControlArray<Label>& letters);
+    // Says the characters in the field, lowest first; those parked above it are not there.
+    void fallingCharacters(const ControlArray<Label>& letters);
 
 private:
     void say(const std::string& text, bool dropsWaitingCount = true);

@@ -38,6 +38,7 @@ inline constexpr int kMiddleButton = 4;
 // and as key code.
 inline constexpr std::int16_t kKeyEnter = 13;
 inline constexpr std::int16_t kKeyEscape = 27;
+inline constexpr std::int16_t kKeyF3 = 114;
 
 // The common part of every control: identity, container, geometry in twips, visibility,
 // enabled state, its place in the focus order and its event handlers. Setters notify
@@ -89,9 +90,6 @@ public:
     std::function<void(std::int16_t keyAscii)> onKeyPress;
     std::function<void(std::int16_t keyCode, std::int16_t shift)> onKeyDown;
     std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> onMouseDown;
-    // What a screen reader reads as the control's description when the player asks
-    // for it, made at that moment; unset: the control has none.
-    std::function<std::string()> describe;
 
 protected:
     void changed(Property property);

@@ -66,8 +66,10 @@ struct ControlDesign {
     std::optional<Color> borderColor;
     int borderWidthPixels = 1;
     bool filled = false;
-    // What a screen reader calls a control that shows no text of its own; empty: none.
+    // What a screen reader calls a control that shows no text of its own, and what it
+    // reads after the name; empty: none.
     std::string accessibleName;
+    std::string accessibleDescription;
 };
 
 struct FormDesign {

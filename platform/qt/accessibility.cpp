@@ -7,7 +7,6 @@
 #include "platform/label.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/label_view.h"
-#include "platform/qt/picture_box_view.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -60,20 +59,6 @@ public:
 
 private:
     LabelView* label() const { return static_cast<LabelView*>(widget()); }
-};
-
-// A picture box whose description the behaviour makes when it is asked for (the
-// playing field tells which characters fall). It is read on demand, never announced.
-class DescribedBoxAccessible final : public QAccessibleWidget {
-public:
-    explicit DescribedBoxAccessible(PictureBoxView* box) : QAccessibleWidget(box) {}
-
-    QString text(QAccessible::Text type) const override
-    {
-        if (type == QAccessible::Description)
-            return static_cast<PictureBoxView*>(widget())->spokenDescription();
-        return QAccessibleWidget::text(type);
-    }
 };
 
 // The text a modal window shows, its labels in their order, as one description: a
@@ -141,8 +126,6 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 {
     if (auto* window = dynamic_cast<FormView*>(object))
         return new WindowAccessible(window);
-    if (auto* box = dynamic_cast<PictureBoxView*>(object))
-        return new DescribedBoxAccessible(box);
     return drawnLabelInterface(object);
 }
 
@@ -159,7 +142,10 @@ void installAccessibleInterfaces()
 
 void nameControl(QWidget& widget, const Control& control)
 {
-    if (const ControlDesign* design = designOf(control); design && !design->accessibleName.empty()) {
+    const ControlDesign* design = designOf(control);
+    if (design && !design->accessibleDescription.empty())
+        widget.setAccessibleDescription(QString::fromStdString(design->accessibleDescription));
+    if (design && !design->accessibleName.empty()) {
         widget.setAccessibleName(QString::fromStdString(design->accessibleName));
         return;
     }

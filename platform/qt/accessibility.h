@@ -20,7 +20,7 @@ void nameWindow(QWidget& window, const Form& form);
 
 // A label drawn by its picture box keeps a hidden widget; its accessible interface
 // reports it as the box shows it: visible while shown there, at its place on the box.
-// A picture box reads the description its behaviour makes when asked. A form's window
+// A form's window
 // is named by its title also while it is minimised; a modal one is a dialog whose
 // description is the text it shows.
 // Installed once, before the first window is made.

@@ -55,13 +55,6 @@ void ControlView::applyGeometry()
                           twipsToPixels(control_.height()));
 }
 
-QString ControlView::spokenDescription() const
-{
-    if (!liveForm() || !control_.describe)
-        return {};
-    return QString::fromStdString(control_.describe());
-}
-
 Form* ControlView::liveForm() const
 {
     return owner_.liveForm();

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include <QString>
-
 #include "platform/control.h"
 #include "platform/font.h"
 #include "platform/property.h"
@@ -34,9 +32,6 @@ public:
     // The widget that holds this control's children: its inner area, inside any border.
     virtual QWidget* childHost() { return widget(); }
     Control& control() const { return control_; }
-    // What a screen reader reads as the control's description, made now; empty while
-    // the window is being torn down.
-    QString spokenDescription() const;
 
     // Mirrors the whole state of the control once, right after the widget is made.
     virtual void syncAll();

@@ -101,8 +101,8 @@ private slots:
     // area (2 pixels inside a panel's border), as large as the model says or as its
     // text needs, and shows its caption, text and tip; a screen reader hears its caption,
     // its tip (a picture button) or its design's accessible name as the name, and as the
-    // description what the behaviour tells of it or a button's tip, never a name the
-    // program uses inside.
+    // description its design's accessible description or a button's tip, never a name
+    // the program uses inside.
     void everyControlShowsItsModel_data() { addControlRows(false); }
     void everyControlShowsItsModel()
     {
@@ -136,7 +136,7 @@ private slots:
         }
         QCOMPARE(widget->toolTip(), qs(d.toolTip));
         QCOMPARE(accessibleText(widget, QAccessible::Description),
-                 control.describe ? qs(control.describe()) : widget->toolTip());
+                 d.accessibleDescription.empty() ? widget->toolTip() : qs(d.accessibleDescription));
         QString name = qs(d.accessibleName);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             QCOMPARE(label->text(), qs(static_cast<const Label&>(control).caption()));

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 """A short game played with the keyboard alone while Orca listens, as a player who cannot
 see the screen plays it: the help window read out, the minutes typed, the falling
-characters asked for with Orca's "where am I" and typed, pause and resume, the verdict,
+characters asked for with F3 and typed, pause and resume, the verdict,
 a second game stopped. What Orca spoke (its debug file has the exact strings) must carry
 the game: its start and length, the hits, the seconds left, pause, resume and stop, the
 verdict, the help text and the main window's whole title, and no name the program uses
@@ -90,11 +90,11 @@ def tab_to(window, name):
 
 
 def lowest_character(window):
-    """Asks Orca where the player is (the field): the lowest of the falling characters,
-    or None while none falls."""
+    """Asks the game with F3 which characters fall: the lowest of them, or None while
+    none falls."""
     heard = Transcript()
-    keys(window, "KP_Enter")
-    found = heard.wait_for(r"没有下落的字符|下落的字符，从低到高：([^，.']+)", 3, "the field's description")
+    keys(window, "F3")
+    found = heard.wait_for(r"没有下落的字符|下落的字符，从低到高：([^，.']+)", 3, "the falling characters")
     if not found.group(1):
         return None
     name = found.group(1).strip()
@@ -125,6 +125,8 @@ def play(window):
     keys(window, "F2")
     heard.wait_for("开始，共 12 秒", 3, "the start and the length of the game")
 
+    # The field tells how to ask which characters fall.
+    heard.wait_for("按 F3 听正在下落的字符", 3, "the field's hint")
     # Two hits: the lowest character, asked for and typed; each hit says the new count.
     hits = 0
     deadline = time.monotonic() + 7
@@ -136,8 +138,8 @@ def play(window):
         heard = Transcript()
         type_text(window, character)
         try:
-            heard.wait_for(f"得分 {hits + 1}", 1.5, f"hit {hits + 1}")
-            hits += 1
+            # One key hits every letter that shows it: the count may leap.
+            hits = int(heard.wait_for(r"得分 (\d+)", 1.5, f"a hit after {hits}").group(1))
         except Failure:
             pass  # it fell out of the field first
     if hits < 2:

@@ -32,7 +32,8 @@ ORCA_DEBUG=$E2E_TMP/orca-debug.txt
 # Writes speech-dispatcher's configuration to $1: the generic module alone, its command
 # the recorder below. The module quotes the text for a shell command in single quotes
 # ('\'' for a quote) and recodes it to the charset of its language: UTF-8 for every
-# language Orca may ask for, or it falls back to ISO 8859-1 and Chinese is lost. Without
+# language Orca may ask for (Orca 48 in the C locale asks for "C", which arrives as "c"),
+# or it falls back to ISO 8859-1 and Chinese is lost. Without
 # GenericDelimiters it would cut an utterance at every ". " into commands of their own.
 orca_speechd_config() {
     local dir=$1
@@ -57,7 +58,7 @@ AddVoice "en" "MALE1" "recorder"
 DefaultVoice "recorder"
 EOF
     local lang
-    for lang in en en-US en-GB zh zh-CN zh-TW C; do
+    for lang in en en-US en-GB en-us en-gb zh zh-CN zh-TW C c; do
         echo "GenericLanguage \"$lang\" \"$lang\" \"utf-8\"" >>"$dir/modules/generic.conf"
     done
     cat >"$E2E_TMP/speech-recorder" <<EOF
@@ -134,6 +135,9 @@ orca_start() {
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$E2E_TMP/speechd-log"
     mkdir -p "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
+    # A UTF-8 locale, as a desktop session has: speech-dispatcher's generic module (0.12)
+    # recodes the text to the locale's charset, and Chinese would be lost in ASCII.
+    export LC_ALL=C.UTF-8
     # Orca turns the desktop's accessibility setting on: in memory, not in a dconf file.
     export GSETTINGS_BACKEND=memory
     export NO_AT_BRIDGE=0 GTK_A11Y=none

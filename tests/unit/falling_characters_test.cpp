@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-// What a screen reader reads when the player asks the playing field what falls: the
+// What the screen reader is told when the player presses F3 in the playing field: the
 // characters in the field, lowest first, each said so it cannot be mistaken. What the
 // game announces as it goes is in the scripted game's transcript.
 #include "tests/support/game_fixture.h"
@@ -12,9 +12,13 @@ namespace {
 
 using testing::GameTest;
 
-class FieldDescriptionTest : public GameTest {
+class FallingCharactersTest : public GameTest {
 protected:
-    std::string description() { return game.Picture1.describe(); }
+    std::string description()
+    {
+        form().keyDown(kKeyF3);
+        return h.screenReader.announced.empty() ? "(nothing)" : h.screenReader.announced.back();
+    }
     void place(const std::array<std::pair<const char*, Twips>, 5>& letters)
     {
         for (int i = 0; i < 5; ++i) {
@@ -24,15 +28,15 @@ protected:
     }
 };
 
-TEST_F(FieldDescriptionTest, TellsTheCharactersInTheFieldLowestFirst)
+TEST_F(FallingCharactersTest, TellsTheCharactersInTheFieldLowestFirst)
 {
     EXPECT_EQ(description(), "没有下落的字符");  // parked above the field before a game
 
     const Twips height = game.Label1[0].height();
     const std::pair<std::array<std::pair<const char*, Twips>, 5>, const char*> cases[] = {
         // Equal heights keep the letters' order; a letter whose foot has entered the
-        // field is in it, one wholly above it is not.
-        {{{{"k", 100}, {"z", 2000}, {"q", 2000}, {"b", 1 - height}, {"y", -height}}},
+        // field is in it, one wholly above it is not. (F3's key code is an "r": no hit.)
+        {{{{"k", 100}, {"z", 2000}, {"q", 2000}, {"b", 1 - height}, {"r", -height}}},
          "下落的字符，从低到高：z，q，k，b"},
         // Capitals and the signs between 9 and A, which readers pass over or say like
         // their small letters.
@@ -41,10 +45,12 @@ TEST_F(FieldDescriptionTest, TellsTheCharactersInTheFieldLowestFirst)
         {{{{"=", 900}, {">", 800}, {"?", 700}, {"@", 600}, {"1", 4000}}},
          "下落的字符，从低到高：1，等号，大于号，问号，at 符号"},
     };
+    startGame();
     for (const auto& [letters, expected] : cases) {
         place(letters);
         EXPECT_EQ(description(), expected);
     }
+    EXPECT_EQ(game.hitCount, 0);
 }
 
 }  // namespace
