@@ -48,11 +48,10 @@ void QtScreenReader::announce(const std::string& text)
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
     QAccessible::updateAccessibility(&event);
 #else
-    static const bool factoryInstalled = [] {
+    [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(noticeInterface);
         return true;
     }();
-    (void)factoryInstalled;
     if (!notice_ || notice_->window() != source->window()) {
         delete notice_;
         notice_ = new Notice(source->window());
