@@ -93,7 +93,9 @@ public:
 #else
         // The releases that ship Qt 6.4 ship Orca 43, which reads only the labels of a
         // dialog that hold three words or more, and Chinese without blanks is one word;
-        // it reads every label of an alert. Later Orcas read a dialog's description.
+        // it reads every label of an alert. Orca 48 reads neither so, but it reads a
+        // dialog's description (twice over, as it happens: it says the description it
+        // took for the dialog's text again at the end).
         return QAccessible::AlertMessage;
 #endif
     }
