@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/pulse/pulse_sound_player.h"
 
-#include "platform/media/wav_stream.h"
 #include "platform/pulse/sample_upload.h"
+#include "platform/pulse/sound_file.h"
 
 #include <pulse/context.h>
 #include <pulse/operation.h>
@@ -139,17 +139,16 @@ bool PulseSoundPlayer::awaitServer(const std::string& path)
 
 bool PulseSoundPlayer::upload(const std::string& path, const std::string& name, bool& wanted)
 {
-    std::unique_ptr<WavStream> source;
+    std::unique_ptr<SoundFile> source;
     {
         const PulseUnlock unlocked(connection_);
-        source = WavStream::open(path, kLeadingSilenceMs);
+        source = SoundFile::open(path, kLeadingSilenceMs);
     }
-    const auto format = source ? pulseSampleSpec(source->layout()) : std::nullopt;
-    if (!format || source->totalBytes() > kMaxSampleBytes) {
+    if (!source || source->totalBytes() > kMaxSampleBytes) {
         effects_[path].name.clear();
         return false;
     }
-    SampleUpload upload(connection_, name, *format, source->totalBytes(),
+    SampleUpload upload(connection_, name, source->format(), source->totalBytes(),
                         [this, &path, &wanted] { return interrupted(path, wanted); });
     std::vector<std::uint8_t> block;
     bool sent = true;

@@ -17,14 +17,15 @@
 
 namespace tappon {
 
-// Plays WAV files through the PulseAudio server's sample cache. Each file is read and
-// uploaded once, block by block, by a thread of the player's own, so that neither a large
-// file nor a slow server holds up the caller, and the program keeps none of the samples:
-// the server holds them. Every later play is one request to the server, which mixes the
-// sample itself. The effect asked for last is the one that plays: it stops the one still
-// sounding, and one still on its way to the server is not played after it (but goes on
-// into the cache). play() only hands the file's name to that thread. Without a server, or after it dies, effects are
-// dropped; the next play connects again.
+// Plays sound files (WAV, or any other kind libsndfile reads) through the PulseAudio
+// server's sample cache. Each file is read and uploaded once, block by block, by a
+// thread of the player's own, so that neither a large file nor a slow server holds up
+// the caller, and the program keeps none of the samples: the server holds them. Every
+// later play is one request to the server, which mixes the sample itself. The effect
+// asked for last is the one that plays: it stops the one still sounding, and one still
+// on its way to the server is not played after it (but goes on into the cache). play()
+// only hands the file's name to that thread. Without a server, or after it dies,
+// effects are dropped; the next play connects again.
 class PulseSoundPlayer final : public SoundPlayer {
 public:
     PulseSoundPlayer();
@@ -41,7 +42,7 @@ public:
     static constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
     // The server's cache takes no larger sample.
     static constexpr std::size_t kMaxSampleBytes = 16 * 1024 * 1024;
-    // How much of a file is read and converted at a time.
+    // How many bytes of samples are read and sent at a time.
     static constexpr std::size_t kBlockBytes = 256 * 1024;
 
 private:

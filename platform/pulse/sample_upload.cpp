@@ -28,32 +28,6 @@ void answered(pa_context*, const pa_stat_info*, void* connection)
 
 }  // namespace
 
-std::optional<pa_sample_spec> pulseSampleSpec(const PcmLayout& layout)
-{
-    pa_sample_spec format{};
-    switch (layout.type) {
-    case PcmSampleType::UInt8:
-        format.format = PA_SAMPLE_U8;
-        break;
-    case PcmSampleType::Int16:
-        format.format = PA_SAMPLE_S16NE;
-        break;
-    case PcmSampleType::Int32:
-        format.format = PA_SAMPLE_S32NE;
-        break;
-    case PcmSampleType::Float:
-        format.format = PA_SAMPLE_FLOAT32NE;
-        break;
-    }
-    if (layout.channels < 1 || layout.channels > static_cast<int>(PA_CHANNELS_MAX) || layout.sampleRate < 1)
-        return std::nullopt;
-    format.rate = static_cast<std::uint32_t>(layout.sampleRate);
-    format.channels = static_cast<std::uint8_t>(layout.channels);
-    if (!pa_sample_spec_valid(&format))
-        return std::nullopt;
-    return format;
-}
-
 SampleUpload::SampleUpload(PulseConnection& connection, const std::string& name, const pa_sample_spec& format,
                            std::size_t bytes, std::function<bool()> abandoned)
     : connection_(connection), context_(connection.ready()), abandoned_(std::move(abandoned))

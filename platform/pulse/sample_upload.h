@@ -2,14 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/media/pcm_conversion.h"
-
 #include <pulse/sample.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -20,9 +17,6 @@ struct pa_stream;
 namespace tappon {
 
 class PulseConnection;
-
-// The server's sample format for samples in a device layout, if it takes them.
-std::optional<pa_sample_spec> pulseSampleSpec(const PcmLayout& layout);
 
 // One sample on its way into the server's cache, sent block by block: a block goes only
 // once the server has taken the one before, so that neither the program's memory nor
