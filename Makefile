@@ -16,9 +16,9 @@ TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulsea
                   appstream desktop-file-utils weston qt6-wayland \
                   python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
                   openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze \
-                  orca speech-dispatcher
+                  orca speech-dispatcher reuse
 
-.PHONY: run test build deps test-deps clean package package-check test-release
+.PHONY: run test build deps test-deps clean package package-check test-release lint
 
 deps:
 	@tools/install-packages $(BUILD_PACKAGES) $(RUN_PACKAGES)
@@ -60,6 +60,11 @@ RELEASE ?= trixie
 TARGETS ?= test package-check
 test-release:
 	tools/test-release $(RELEASE) $(TARGETS)
+
+# Every file's licence and copyright, as the REUSE rules ask (.reuse/dep5, LICENSES/).
+lint:
+	@tools/install-packages reuse
+	reuse lint
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
