@@ -8,6 +8,10 @@ namespace tappon::designs {
 
 namespace {
 
+// Each control of the tables below keeps its fields together on a few lines; clang-format
+// would give every field of a long designated initializer a line of its own.
+// clang-format off
+
 const Font kLinkFont{"宋体", 9.0f, false, true};
 
 const Color kHighlightText = Color::fromSystem(SystemColor::HighlightText);
@@ -85,6 +89,8 @@ FormDesign build()
         d.controls.push_back(logoFrame(index));
     return d;
 }
+
+// clang-format on
 
 }  // namespace
 

@@ -7,6 +7,10 @@ namespace tappon::designs {
 
 namespace {
 
+// Each control of the tables below keeps its fields together on a few lines; clang-format
+// would give every field of a long designated initializer a line of its own.
+// clang-format off
+
 const Font kSong9Bold{"宋体", 9.0f, true, false};
 const Font kSong105Bold{"宋体", 10.5f, true, false};
 
@@ -65,6 +69,8 @@ FormDesign build()
     };
     return d;
 }
+
+// clang-format on
 
 }  // namespace
 

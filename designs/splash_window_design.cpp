@@ -7,6 +7,10 @@ namespace tappon::designs {
 
 namespace {
 
+// Each control of the tables below keeps its fields together on a few lines; clang-format
+// would give every field of a long designated initializer a line of its own.
+// clang-format off
+
 const Color kBlack = Color::rgb(0, 0, 0);
 const Color kWhite = Color::rgb(255, 255, 255);
 
@@ -47,6 +51,8 @@ FormDesign build()
     };
     return d;
 }
+
+// clang-format on
 
 }  // namespace
 

@@ -179,12 +179,15 @@ private slots:
         QTest::addColumn<int>("border");
         QTest::addColumn<bool>("stretched");
         const int centred = -1;
+        // One row a line: clang-format would break a row between two strings side by side.
+        // clang-format off
         QTest::newRow("playing field") << "main" << "Picture1" << kNoIndex << "main/field.jpg" << 2 << false;
         QTest::newRow("start button") << "main" << "Command1" << kNoIndex << "main/start.gif" << centred << false;
         QTest::newRow("splash slogan") << "splash" << "Image2" << kNoIndex << "splash/banner.gif" << 0 << false;
         QTest::newRow("splash tile") << "splash" << "Image1" << 1 << "splash/tile1.jpg" << 0 << true;
         QTest::newRow("help title") << "help" << "Image1" << kNoIndex << "help/title.jpg" << 0 << false;
         QTest::newRow("about icon") << "about" << "imgIcon" << kNoIndex << "about/icon.ico" << 0 << false;
+        // clang-format on
     }
 
     void picturesAreTheOnesDrawnAtTwiceTheirResolution()
@@ -232,12 +235,15 @@ private slots:
         // lay beneath: at 2x a line one logical pixel wide covers two rows of pixels.
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
+        // One row a line: clang-format would break a row between two strings side by side.
+        // clang-format off
         QTest::newRow("playing field") << "main" << "Picture1";
         QTest::newRow("side panel") << "main" << "Picture2";
         QTest::newRow("link panel") << "about" << "Picture2";
         // So does a window that draws its own dialog frame.
         QTest::newRow("help window's frame") << "help" << "";
         QTest::newRow("splash window's frame") << "splash" << "";
+        // clang-format on
     }
 
     void boxesPaintEveryPixelOfTheirBorder()

@@ -25,6 +25,8 @@ FormDesign sampleDesign(std::string name)
     d.clientWidth = 3000;
     d.clientHeight = 2000;
     d.controls = {
+        // One control a line: clang-format would give each field of a long one a line of its own.
+        // clang-format off
         ControlDesign{.kind = ControlKind::PictureBox, .name = "Field", .width = 1000, .height = 1000, .tabIndex = 0},
         ControlDesign{.kind = ControlKind::Label, .name = "Note", .container = "Field", .caption = "x"},
         ControlDesign{.kind = ControlKind::TextBox, .name = "Entry", .caption = "12345", .tabIndex = 1, .maxLength = 3},
@@ -36,6 +38,7 @@ FormDesign sampleDesign(std::string name)
         ControlDesign{.kind = ControlKind::MenuItem, .name = "halt", .container = "file", .caption = "&Halt", .enabled = false, .shortcut = "Ctrl+P"},
         ControlDesign{.kind = ControlKind::MenuItem, .name = "level", .index = 1, .container = "file", .caption = "One"},
         ControlDesign{.kind = ControlKind::MenuItem, .name = "level", .index = 3, .container = "file", .caption = "Three"},
+        // clang-format on
     };
     return d;
 }

@@ -42,10 +42,13 @@ TEST(TextTest, CharacterCodesDecodeUtf8AndKeepEveryOtherByteAsItsOwnCode)
         {"最", {0x6700}},
         {"\xF0\x9F\x98\x80", {0x1F600}},
         {std::string("\x34\x12\x00", 3), {0x34, 0x12, 0x00}},
+        // One case a line: clang-format would split the strings that end a \x escape.
+        // clang-format off
         {"\xFF", {0xFF}},                    // no sequence starts with it
         {"\x80" "a", {0x80, 0x61}},          // a continuation byte without a lead
         {"\xE6\x9C", {0xE6, 0x9C}},          // a sequence cut short
         {"\xC3" "A\xC3\xA9", {0xC3, 0x41, 0xE9}},  // a lead byte followed by no continuation
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(characterCodes(c.text), c.codes) << testing::PrintToString(c.text);
