@@ -16,9 +16,9 @@ TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulsea
                   appstream desktop-file-utils weston qt6-wayland \
                   python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
                   openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze \
-                  orca speech-dispatcher reuse
+                  orca speech-dispatcher reuse clang-format
 
-.PHONY: run test build deps test-deps clean package package-check test-release lint
+.PHONY: run test build deps test-deps clean package package-check test-release lint format-check format
 
 deps:
 	@tools/install-packages $(BUILD_PACKAGES) $(RUN_PACKAGES)
@@ -65,6 +65,16 @@ test-release:
 lint:
 	@tools/install-packages reuse
 	reuse lint
+
+# The C++ sources laid out as .clang-format says: format-check names the files that are
+# not, format rewrites them (review what it changes before committing).
+format-check:
+	@tools/install-packages clang-format
+	tools/check-format
+
+format:
+	@tools/install-packages clang-format
+	tools/check-format --fix
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
