@@ -12,7 +12,7 @@ BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev lib
                   libxcb1-dev libgtest-dev fontconfig fonts-arphic-uming python3-fonttools
 RUN_PACKAGES   := qt6-translations-l10n fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
-                  python3 g++-mingw-w64-x86-64 clang libclang-rt-dev \
+                  python3 clang libclang-rt-dev \
                   appstream desktop-file-utils weston qt6-wayland \
                   python3-pyatspi gir1.2-atspi-2.0 dbus dbus-x11 at-spi2-core python3-xlib \
                   openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze \

@@ -11,9 +11,7 @@ namespace tappon {
 std::string effectPath(const std::string& appFolder, std::string_view effect)
 {
     std::string path = appFolder + std::string(effect);
-#ifndef _WIN32
     std::replace(path.begin() + static_cast<std::ptrdiff_t>(appFolder.size()), path.end(), '\\', '/');
-#endif
     return path;
 }
 

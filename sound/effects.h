@@ -16,7 +16,7 @@ inline constexpr std::string_view kSound2 = "\\Sound\\2.WAV";
 inline constexpr std::string_view kSoundGun = "\\Sound\\Gun.WAV";
 
 // The file path of an effect: the program's folder followed directly by the effect's
-// name, its backslashes turned into this system's separator.
+// name, its backslashes turned into slashes.
 std::string effectPath(const std::string& appFolder, std::string_view effect);
 
 // Plays an effect asynchronously and does not look at the result: a missing file or
