@@ -1,12 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 # The two commands of the README: `make run` and `make test`. Each installs what is
-# missing from Debian's packages, configures and builds.
+# missing from Debian's packages, configures and builds. The builds are the presets of
+# CMakePresets.json, each in its own folder: default (build), core (build-core), asan
+# (build-asan).
 
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-CORE_BUILD ?= build-core
-JOBS       ?= $(shell nproc)
+JOBS ?= $(shell nproc)
 
 # The program's Song face is cut out of fonts-arphic-uming's at build time (fonts/).
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev libsndfile1-dev \
@@ -28,37 +27,36 @@ test-deps: deps
 	@tools/install-packages $(TEST_PACKAGES)
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAPPON_WARNINGS_AS_ERRORS=ON
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS)
 
 run: build
-	cd $(BUILD) && ./tappon
+	cd build && ./tappon
 
 # The core and its unit tests built once more with Qt out of reach (TAPPON_GUI=OFF), so
 # that an include of Qt that creeps into the core fails; the whole suite; then the unit
 # and widget tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and a
 # minute of real play by the sanitizer build.
 test: test-deps build
-	cmake -S . -B $(CORE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= -DTAPPON_GUI=OFF -DTAPPON_WARNINGS_AS_ERRORS=ON
-	cmake --build $(CORE_BUILD) -j $(JOBS)
-	ctest --test-dir $(CORE_BUILD) --output-on-failure -j $(JOBS)
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAPPON_SANITIZE=ON -DTAPPON_WARNINGS_AS_ERRORS=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L 'unit|qt'
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -L asan-e2e
+	cmake --preset core
+	cmake --build --preset core -j $(JOBS)
+	ctest --preset core -j $(JOBS)
+	ctest --preset default -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+	ctest --preset asan-e2e
 
 # The Debian package build/tappon_<version>_<arch>.deb; its dependencies are computed
 # by dpkg-shlibdeps. Install it with `sudo apt install ./build/tappon_*.deb`.
 package: build
 	@tools/install-packages dpkg-dev file
-	rm -f $(BUILD)/tappon_*.deb
-	cd $(BUILD) && cpack -G DEB
+	rm -f build/tappon_*.deb
+	cd build && cpack -G DEB
 
 # The package checked with lintian, installed with apt, started, and removed again.
 package-check: package
-	packaging/check_package.sh $(BUILD)/tappon_*.deb
+	packaging/check_package.sh build/tappon_*.deb
 
 # The same targets on a fresh Debian release in a debootstrap root (needs root or sudo):
 #   make test-release RELEASE=trixie [TARGETS="test package-check"]
@@ -83,4 +81,4 @@ format:
 	tools/check-format --fix
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(CORE_BUILD)
+	rm -rf build build-core build-asan build-release
