@@ -15,7 +15,9 @@ Timer::Timer(Form& form, std::string name, int index, Scheduler& scheduler)
                 onTimer();
         },
         form.name() + "." + this->name());
-    // A design may create a timer enabled; it starts when the Form sets the interval.
+    // A timer starts out disabled, not enabled as other controls do: the control factory
+    // sets the design's interval first and the design's enabled state last, and only
+    // that change from disabled to enabled starts a timer the design creates enabled.
     Control::setEnabled(false);
 }
 
