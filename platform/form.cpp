@@ -122,20 +122,22 @@ void Form::setFocus(Control& control)
     changed(Property::Focus);
 }
 
-Button* Form::defaultButton() const
+Button* Form::firstButtonWhere(bool (Button::*marked)() const) const
 {
     for (const auto& control : controls_)
-        if (control->kind() == ControlKind::Button && static_cast<Button*>(control.get())->isDefault())
+        if (control->kind() == ControlKind::Button && (static_cast<Button*>(control.get())->*marked)())
             return static_cast<Button*>(control.get());
     return nullptr;
 }
 
+Button* Form::defaultButton() const
+{
+    return firstButtonWhere(&Button::isDefault);
+}
+
 Button* Form::cancelButton() const
 {
-    for (const auto& control : controls_)
-        if (control->kind() == ControlKind::Button && static_cast<Button*>(control.get())->isCancel())
-            return static_cast<Button*>(control.get());
-    return nullptr;
+    return firstButtonWhere(&Button::isCancel);
 }
 
 void Form::controlAvailabilityChanged(Control& control)

@@ -129,6 +129,8 @@ private:
     void changed(Property property);
     void deliver(const std::function<void()>& handler);
     bool menuPathEnabled(const Control& item) const;
+    // The first button in design order with the given mark (default or cancel).
+    Button* firstButtonWhere(bool (Button::*marked)() const) const;
 
     FormContext& context_;
     FormDesign design_;
