@@ -140,11 +140,10 @@ Button* Form::cancelButton() const
     return firstButtonWhere(&Button::isCancel);
 }
 
-void Form::controlAvailabilityChanged(Control& control)
+void Form::controlAvailabilityChanged([[maybe_unused]] Control& control)
 {
     if (!focused_ || focused_->canTakeFocus())
         return;
-    (void)control;
     // Pass the focus on to the next control in focus order after the one that held it.
     std::vector<Control*> all;
     for (const auto& c : controls_)

@@ -62,19 +62,16 @@ void Frmhelp::Timer2_Timer()
         app().unload(*this);  // gone once this tick returns: touch nothing after it
 }
 
-void Frmhelp::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
+void Frmhelp::Form_KeyDown(std::int16_t KeyCode, [[maybe_unused]] std::int16_t Shift)
 {
-    (void)Shift;
     if (KeyCode == kKeyEscape)
         startSlideOut();
     playEffectIfOn(kSoundDing);
 }
 
-void Frmhelp::Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y)
+void Frmhelp::Form_MouseDown(std::int16_t Button, [[maybe_unused]] std::int16_t Shift, [[maybe_unused]] float X,
+                             [[maybe_unused]] float Y)
 {
-    (void)Shift;
-    (void)X;
-    (void)Y;
     if (Button == kLeftButton)
         startSlideOut();
     playEffectIfOn(kSoundDing);

@@ -135,11 +135,10 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(programInterface);
         return true;
     }();
-    (void)installed;
 }
 
 void nameControl(QWidget& widget, const Control& control)

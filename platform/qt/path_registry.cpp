@@ -85,9 +85,9 @@ QString PathRegistry::findTool() const
     return QString();
 }
 
-long PathRegistry::openKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle& handle)
+long PathRegistry::openKey(std::uint32_t root, const std::string& path, [[maybe_unused]] std::uint32_t access,
+                           Handle& handle)
 {
-    (void)access;
     handle = 0;
     if (root != kLocalMachine || !sameName(path, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"))
         return kErrorFileNotFound;
