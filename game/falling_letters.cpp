@@ -94,7 +94,7 @@ void frmtype::Picture1_KeyPress(std::int16_t KeyAscii)
     for (const Target& target : kTargets) {
         if (Label1[target.index].caption() != c)
             continue;
-        playEffectIfOn(target.effect);
+        playEffectIf(sound.checked(), app().services(), target.effect);
         (this->*target.respawn)();
         // The count stops at its largest value rather than overflow; the hit still
         // sounds and respawns.

@@ -5,7 +5,6 @@
 #include "designs/designs.h"
 #include "platform/application.h"
 #include "platform/checked_int.h"
-#include "sound/effects.h"
 
 namespace tappon {
 
@@ -87,12 +86,6 @@ void frmtype::parkLetters()
 {
     for (loopIndex = 0; loopIndex <= 4; loopIndex = incrementInt16(loopIndex))
         Label1[loopIndex].setTop(-600);
-}
-
-void frmtype::playEffectIfOn(std::string_view effect)
-{
-    if (sound.checked())
-        playEffect(app().services(), effect);
 }
 
 }  // namespace tappon

@@ -94,7 +94,6 @@ private:
     void startNewGame();
     void resume();
     void showVerdict();
-    void playEffectIfOn(std::string_view effect);
 };
 
 }  // namespace tappon

@@ -37,7 +37,7 @@ inline constexpr double kLargestTarget = 27306;
 
 void frmtype::Command1_Click()
 {
-    playEffectIfOn(kSoundDu);
+    playEffectIf(sound.checked(), app().services(), kSoundDu);
     if (paused) {
         resume();
         return;
@@ -95,7 +95,7 @@ void frmtype::startNewGame()
 
 void frmtype::Command2_Click()
 {
-    playEffectIfOn(kSoundDu);
+    playEffectIf(sound.checked(), app().services(), kSoundDu);
     Text1.setEnabled(true);
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
@@ -120,7 +120,7 @@ void frmtype::Command3_Click()
     pause1.setEnabled(false);
     Timer1.setEnabled(false);
     Timer2.setEnabled(false);
-    playEffectIfOn(kSoundDu);
+    playEffectIf(sound.checked(), app().services(), kSoundDu);
     narrator.paused();
 }
 

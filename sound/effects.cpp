@@ -20,4 +20,10 @@ void playEffect(Services& services, std::string_view effect)
     services.sound.play(effectPath(services.appInfo.folder(), effect));
 }
 
+void playEffectIf(bool soundOn, Services& services, std::string_view effect)
+{
+    if (soundOn)
+        playEffect(services, effect);
+}
+
 }  // namespace tappon

@@ -23,4 +23,7 @@ std::string effectPath(const std::string& appFolder, std::string_view effect);
 // no audio device is silent and changes nothing.
 void playEffect(Services& services, std::string_view effect);
 
+// Plays the effect only while the player has the sound on (a window's sound switch).
+void playEffectIf(bool soundOn, Services& services, std::string_view effect);
+
 }  // namespace tappon

@@ -50,7 +50,7 @@ void Frmhelp::Timer1_Timer()
     form().setTop(form().top() + kSlideStep);
     if (main_.top() - form().top() <= kArrivalDistance) {
         form().setTop((main_.height() - form().height()) / 2 + main_.top());
-        playEffectIfOn(kSoundDu);
+        playEffectIf(soundSwitch_.checked(), app().services(), kSoundDu);
         Timer1.setEnabled(false);
     }
 }
@@ -66,7 +66,7 @@ void Frmhelp::Form_KeyDown(std::int16_t KeyCode, [[maybe_unused]] std::int16_t S
 {
     if (KeyCode == kKeyEscape)
         startSlideOut();
-    playEffectIfOn(kSoundDing);
+    playEffectIf(soundSwitch_.checked(), app().services(), kSoundDing);
 }
 
 void Frmhelp::Form_MouseDown(std::int16_t Button, [[maybe_unused]] std::int16_t Shift, [[maybe_unused]] float X,
@@ -74,7 +74,7 @@ void Frmhelp::Form_MouseDown(std::int16_t Button, [[maybe_unused]] std::int16_t 
 {
     if (Button == kLeftButton)
         startSlideOut();
-    playEffectIfOn(kSoundDing);
+    playEffectIf(soundSwitch_.checked(), app().services(), kSoundDing);
 }
 
 void Frmhelp::Label1_Click()
@@ -88,12 +88,6 @@ void Frmhelp::startSlideOut()
 {
     Timer2.setEnabled(true);
     Timer1.setEnabled(false);
-}
-
-void Frmhelp::playEffectIfOn(std::string_view effect)
-{
-    if (soundSwitch_.checked())
-        playEffect(app().services(), effect);
 }
 
 }  // namespace tappon

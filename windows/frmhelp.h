@@ -11,7 +11,6 @@
 #include "platform/window.h"
 
 #include <cstdint>
-#include <string_view>
 
 namespace tappon {
 
@@ -39,7 +38,6 @@ public:
 
 private:
     void startSlideOut();
-    void playEffectIfOn(std::string_view effect);
 
     const Form& main_;
     const MenuItem& soundSwitch_;
