@@ -7,6 +7,25 @@
 
 namespace tappon {
 
+// Holds back the change notifications of a runDue() and tells them once as the
+// outermost one ends (a tick's message box may dispatch other ticks inside it).
+class Scheduler::Dispatch {
+public:
+    explicit Dispatch(Scheduler& scheduler) : scheduler_(scheduler) { ++scheduler_.dispatchDepth_; }
+    ~Dispatch()
+    {
+        if (--scheduler_.dispatchDepth_ == 0 && scheduler_.changedInDispatch_) {
+            scheduler_.changedInDispatch_ = false;
+            scheduler_.notifyChange();
+        }
+    }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+
+private:
+    Scheduler& scheduler_;
+};
+
 Scheduler::TimerId Scheduler::add(std::function<void()> tick, std::string name)
 {
     const TimerId id = nextId_++;
@@ -56,6 +75,7 @@ void Scheduler::runDue()
 {
     // Each timer ticks at most once per call, so a handler that keeps running past its
     // own next deadline cannot hold the dispatch here; the driver comes back for it.
+    const Dispatch dispatch(*this);
     std::vector<TimerId> ticked;
     for (;;) {
         const Duration now = clock_.now();
@@ -100,7 +120,9 @@ void Scheduler::runDue()
 
 void Scheduler::notifyChange()
 {
-    if (onChange_)
+    if (dispatchDepth_ > 0)
+        changedInDispatch_ = true;
+    else if (onChange_)
         onChange_();
 }
 

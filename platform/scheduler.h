@@ -38,7 +38,8 @@ public:
     void start(TimerId id, std::chrono::milliseconds interval);
     void stop(TimerId id);
 
-    // Earliest deadline among started timers whose tick is not in progress.
+    // Earliest deadline among started timers whose tick is not in progress: while a
+    // tick waits in a modal message box, what the box's event loop must wake for.
     std::optional<Duration> nextDeadline() const;
 
     // Dispatches every tick due at the clock's present time, earliest deadline first,
@@ -47,7 +48,12 @@ public:
 
     // Each tick runs through the invoker (which traps runtime errors); default: direct.
     void setInvoker(Invoker invoker) { invoker_ = std::move(invoker); }
-    // Called whenever nextDeadline() may have changed, so a driver can re-arm.
+    // Called whenever nextDeadline() may have changed, so a driver can re-arm. Changes
+    // made during runDue() are told once, when it returns, however many timers it ticked
+    // and whatever they started or stopped: one dispatch re-arms a driver once. A tick
+    // may run an event loop of its own (a modal message box); the driver then re-arms
+    // for nextDeadline() as that loop is about to wait, and a runDue() inside it tells
+    // its changes with the one around it.
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
     // Told the timer's name right before each tick; for tracing only.
     void setOnTick(std::function<void(const std::string&)> onTick) { onTick_ = std::move(onTick); }
@@ -64,6 +70,8 @@ private:
         bool inTick = false;
     };
 
+    class Dispatch;
+
     void notifyChange();
 
     const Clock& clock_;
@@ -72,6 +80,8 @@ private:
     Invoker invoker_;
     std::function<void()> onChange_;
     std::function<void(const std::string&)> onTick_;
+    int dispatchDepth_ = 0;  // runDue() calls under way, nested ones included
+    bool changedInDispatch_ = false;
 };
 
 }  // namespace tappon

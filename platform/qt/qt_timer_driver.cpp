@@ -5,9 +5,11 @@
 #include "platform/qt/trace.h"
 #include "platform/scheduler.h"
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <cstdint>
 
@@ -74,6 +76,14 @@ QtTimerDriver::QtTimerDriver(Scheduler& scheduler, QObject* parent) : QObject(pa
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
     scheduler_.setOnChange([this] { rearm(); });
+    // The scheduler tells the changes of a dispatch only when it ends; an event loop that
+    // a tick runs meanwhile asks here for what it must wake for.
+    QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance(thread());
+    assert(events && "the driver runs on a thread with an event loop");
+    connect(events, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (dispatching_ > 0)
+            rearm();
+    });
     if (trace::enabled())
         scheduler_.setOnTick([](const std::string& name) { trace::event("tick", name); });
     rearm();
@@ -149,7 +159,9 @@ void QtTimerDriver::fire()
         rearm();  // woke early
         return;
     }
+    ++dispatching_;
     scheduler_.runDue();
+    --dispatching_;
     rearm();
 }
 

@@ -16,9 +16,11 @@ namespace tappon {
 class Scheduler;
 
 // Drives the scheduler of all timers from the real clock: one single-shot timer is
-// armed for the earliest deadline, whenever the schedule changes and after every
-// dispatch. A tick may open a modal message box; the nested event loop goes on firing
-// this timer, and the scheduler skips the tick that is still running.
+// armed for the earliest deadline, whenever the schedule changes and once after every
+// dispatch, however many ticks it ran. A tick may open a modal message box: while a
+// dispatch is under way, the timer is armed again each time an event loop inside it is
+// about to wait, so the box's loop goes on firing it for the other timers; the
+// scheduler skips the tick that is still running.
 //
 // On Linux the timer is a timerfd, armed to the nanosecond: Qt's own timers count in
 // whole milliseconds, so a tick would land anywhere up to a millisecond after its
@@ -40,6 +42,7 @@ private:
     bool timerFdArmed_ = false;
     QSocketNotifier* timerFdNotifier_ = nullptr;
     std::optional<Duration> armedFor_;
+    int dispatching_ = 0;  // fire() calls under way, nested ones included
 };
 
 }  // namespace tappon

@@ -138,6 +138,27 @@ TEST_F(SchedulerTest, OtherTimersTickWhileAHandlerWaitsInAModalBox)
     EXPECT_EQ(slow, (std::vector<long long>{1000, 6000, 7000}));
 }
 
+TEST_F(SchedulerTest, ADispatchTellsTheDriverOnceHoweverManyTicksItRuns)
+{
+    // The driver re-arms its one wake-up each time it is told the schedule changed. Two
+    // timers due at once, one of which starts a third: the dispatch tells it once, as
+    // it ends, and the earliest deadline then is the third timer's.
+    Scheduler::TimerId c = 0;
+    const auto a = scheduler.add([&] { scheduler.start(c, 30ms); });
+    const auto b = scheduler.add([] {});
+    c = scheduler.add([] {});
+    scheduler.start(a, 100ms);
+    scheduler.start(b, 100ms);
+    std::vector<long long> toldDeadlines;
+    scheduler.setOnChange([&] {
+        toldDeadlines.push_back(
+            std::chrono::duration_cast<std::chrono::milliseconds>(*scheduler.nextDeadline()).count());
+    });
+    clock.jump(100ms);
+    scheduler.runDue();
+    EXPECT_EQ(toldDeadlines, (std::vector<long long>{130}));
+}
+
 TEST_F(SchedulerTest, ATickMayRemoveAnotherTimerOrItsOwn)
 {
     int ticksOfB = 0;
