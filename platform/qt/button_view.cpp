@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/button_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/qt/form_input.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
 
@@ -15,7 +15,7 @@
 
 namespace tappon {
 
-ButtonView::ButtonView(FormView& owner, Button& button, QWidget* parent)
+ButtonView::ButtonView(const ControlViewOwner& owner, Button& button, QWidget* parent)
     : QPushButton(parent), ControlView(owner, button), button_(button)
 {
     setAutoDefault(false);
@@ -104,11 +104,11 @@ void ButtonView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-        owner().input().deliverKey(*event);
+        owner().input.deliverKey(*event);
     } else if (key == Qt::Key_Space) {
         QPushButton::keyPressEvent(event);
     } else {
-        owner().input().deliverKey(*event);
+        owner().input.deliverKey(*event);
         if (liveForm())
             QPushButton::keyPressEvent(event);
     }

@@ -16,7 +16,7 @@ namespace tappon {
 // are drawn: a style's shaded face would set the picture's own flat square apart.
 class ButtonView final : public QPushButton, public ControlView {
 public:
-    ButtonView(FormView& owner, Button& button, QWidget* parent);
+    ButtonView(const ControlViewOwner& owner, Button& button, QWidget* parent);
 
     QWidget* widget() override { return this; }
     void syncAll() override;

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/client_area.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/qt/form_input.h"
+#include "platform/qt/mirrored_form.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
 
@@ -13,7 +14,8 @@
 
 namespace tappon {
 
-ClientArea::ClientArea(FormView& owner, QWidget* parent) : QWidget(parent), owner_(owner)
+ClientArea::ClientArea(const MirroredForm& form, FormInput& input, QWidget* parent)
+    : QWidget(parent), form_(form), input_(input)
 {
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
@@ -29,7 +31,7 @@ void ClientArea::setBackColor(const QColor& color)
 
 void ClientArea::paintEvent(QPaintEvent*)
 {
-    const Form* form = owner_.liveForm();
+    const Form* form = form_.live();
     if (!form || form->design().backPicture.empty())
         return;
     // The back picture at its own size from the top-left corner, cut off at the edges.
@@ -39,19 +41,19 @@ void ClientArea::paintEvent(QPaintEvent*)
 
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
-    owner_.input().deliverFormMouseDown(*event);
+    input_.deliverFormMouseDown(*event);
     event->accept();
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event)
 {
-    owner_.input().deliverKey(*event);
+    input_.deliverKey(*event);
     event->accept();
 }
 
 void ClientArea::inputMethodEvent(QInputMethodEvent* event)
 {
-    owner_.input().deliverCommitString(event->commitString());
+    input_.deliverCommitString(event->commitString());
     event->accept();
 }
 

@@ -6,14 +6,15 @@
 
 namespace tappon {
 
-class FormView;
+class FormInput;
+class MirroredForm;
 
 // A window's client area, below its menu bar: the back colour and back picture, the
 // parent of the controls placed directly on the window, and the receiver of keys and
 // mouse presses that no control takes.
 class ClientArea : public QWidget {
 public:
-    ClientArea(FormView& owner, QWidget* parent);
+    ClientArea(const MirroredForm& form, FormInput& input, QWidget* parent);
 
     void setBackColor(const QColor& color);
 
@@ -25,7 +26,8 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 private:
-    FormView& owner_;
+    const MirroredForm& form_;
+    FormInput& input_;
 };
 
 }  // namespace tappon

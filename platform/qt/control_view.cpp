@@ -3,8 +3,8 @@
 #include "platform/qt/control_view.h"
 
 #include "platform/form.h"
-#include "platform/qt/form_view.h"
 #include "platform/qt/key_codes.h"
+#include "platform/qt/mirrored_form.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/twips.h"
 
@@ -13,7 +13,7 @@
 
 namespace tappon {
 
-ControlView::ControlView(FormView& owner, Control& control) : owner_(owner), control_(control)
+ControlView::ControlView(const ControlViewOwner& owner, Control& control) : owner_(owner), control_(control)
 {
 }
 
@@ -26,7 +26,7 @@ void ControlView::syncAll()
 
 void ControlView::controlChanged(Control&, Property property)
 {
-    const FormView::ModelChange change(owner_);
+    const MirroredForm::Change change(owner_.form);
     apply(property);
 }
 
@@ -57,17 +57,17 @@ void ControlView::applyGeometry()
 
 Form* ControlView::liveForm() const
 {
-    return owner_.liveForm();
+    return owner_.form.live();
 }
 
 QFont ControlView::fontFor(const std::optional<Font>& own) const
 {
-    return own ? resolveFont(*own) : owner_.windowFont();
+    return own ? resolveFont(*own) : owner_.font;
 }
 
 void ControlView::reportFocusIn()
 {
-    owner_.focusReported(control_);
+    owner_.form.focusReported(control_);
 }
 
 void ControlView::deliverMouseDown(const QMouseEvent& event, QPoint inner)

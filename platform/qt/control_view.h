@@ -17,13 +17,23 @@ class QWidget;
 namespace tappon {
 
 class Form;
-class FormView;
+class FormInput;
+class MirroredForm;
+
+// What the view of a control uses of its window.
+struct ControlViewOwner {
+    MirroredForm& form;
+    // Takes the keys that the control's widget receives.
+    FormInput& input;
+    // The window's font, for a control without a font of its own.
+    QFont font;
+};
 
 // The toolkit side of one control: a widget that mirrors the control's properties as
 // they change and hands the player's input on to the form.
 class ControlView : public ControlObserver {
 public:
-    ControlView(FormView& owner, Control& control);
+    ControlView(const ControlViewOwner& owner, Control& control);
     ~ControlView() override = default;
     ControlView(const ControlView&) = delete;
     ControlView& operator=(const ControlView&) = delete;
@@ -42,7 +52,7 @@ protected:
     virtual void apply(Property property);
     virtual void applyGeometry();
 
-    FormView& owner() const { return owner_; }
+    const ControlViewOwner& owner() const { return owner_; }
     // The form while the window is attached; nullptr once it is being torn down.
     Form* liveForm() const;
     // The control's own font, or else the window's.
@@ -54,7 +64,7 @@ protected:
     void deliverClick();
 
 private:
-    FormView& owner_;
+    ControlViewOwner owner_;
     Control& control_;
 };
 

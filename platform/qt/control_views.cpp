@@ -11,11 +11,11 @@
 #include "platform/picture_box.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/button_view.h"
-#include "platform/qt/form_view.h"
 #include "platform/qt/frame_view.h"
 #include "platform/qt/image_view.h"
 #include "platform/qt/label_view.h"
 #include "platform/qt/line_view.h"
+#include "platform/qt/mirrored_form.h"
 #include "platform/qt/picture_box_view.h"
 #include "platform/qt/shape_view.h"
 #include "platform/qt/text_box_view.h"
@@ -27,9 +27,9 @@
 
 namespace tappon {
 
-void ControlViews::build(FormView& owner, Form& form, QWidget* client)
+void ControlViews::build(const ControlViewOwner& owner, QWidget* client)
 {
-    for (const auto& owned : form.controls()) {
+    for (const auto& owned : owner.form.form().controls()) {
         Control& control = *owned;
         ControlView* view = makeView(owner, control, containerWidget(control.container(), client));
         if (!view)
@@ -40,13 +40,13 @@ void ControlViews::build(FormView& owner, Form& form, QWidget* client)
         viewOf_[&control] = view;
         // Later controls lie above earlier ones, as they do in the design.
         view->widget()->raise();
-        const FormView::ModelChange change(owner);
+        const MirroredForm::Change change(owner.form);
         view->syncAll();
         control.setObserver(view);
     }
 }
 
-ControlView* ControlViews::makeView(FormView& owner, Control& control, QWidget* parent)
+ControlView* ControlViews::makeView(const ControlViewOwner& owner, Control& control, QWidget* parent)
 {
     switch (control.kind()) {
     case ControlKind::Label:
@@ -72,7 +72,7 @@ ControlView* ControlViews::makeView(FormView& owner, Control& control, QWidget* 
     return nullptr;
 }
 
-ControlView* ControlViews::makeLabelView(FormView& owner, Label& label, QWidget* parent)
+ControlView* ControlViews::makeLabelView(const ControlViewOwner& owner, Label& label, QWidget* parent)
 {
     // A transparent label on a picture box is drawn by the box, unless it shows a pointer
     // of its own (which needs a window under the mouse).

@@ -12,8 +12,8 @@ namespace tappon {
 class Control;
 class ControlView;
 class Form;
-class FormView;
 class Label;
+struct ControlViewOwner;
 
 // The widgets of a form's controls (menu items and timers have none): one view per
 // control, made in design order inside its container, stacked and tab-ordered as the
@@ -21,7 +21,7 @@ class Label;
 class ControlViews {
 public:
     // Makes a view for every control and lets it mirror its control from then on.
-    void build(FormView& owner, Form& form, QWidget* client);
+    void build(const ControlViewOwner& owner, QWidget* client);
     // The keyboard's order through the widgets follows the controls' tab indexes.
     void applyTabOrder() const;
     // Stops every view mirroring its control.
@@ -30,8 +30,8 @@ public:
     QWidget* widgetOf(const Control& control) const;
 
 private:
-    ControlView* makeView(FormView& owner, Control& control, QWidget* parent);
-    ControlView* makeLabelView(FormView& owner, Label& label, QWidget* parent);
+    ControlView* makeView(const ControlViewOwner& owner, Control& control, QWidget* parent);
+    ControlView* makeLabelView(const ControlViewOwner& owner, Label& label, QWidget* parent);
     // The widget that holds a container's children (the client area for none).
     QWidget* containerWidget(const Control* container, QWidget* client) const;
 

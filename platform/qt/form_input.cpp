@@ -4,12 +4,13 @@
 
 #include "platform/form.h"
 #include "platform/menu_item.h"
-#include "platform/qt/form_view.h"
 #include "platform/qt/key_codes.h"
 #include "platform/qt/menu_item_view.h"
+#include "platform/qt/mirrored_form.h"
 #include "platform/qt/trace.h"
 #include "platform/twips.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -19,7 +20,7 @@ namespace tappon {
 
 void FormInput::deliverKey(const QKeyEvent& event)
 {
-    Form* form = view_.liveForm();
+    Form* form = form_.live();
     if (!form)
         return;
     if (trace::enabled())
@@ -28,23 +29,23 @@ void FormInput::deliverKey(const QKeyEvent& event)
     const std::int16_t keyCode = classicKeyCode(event, native);
     if (keyCode != 0) {
         form->keyDown(keyCode, shiftState(event.modifiers()));
-        if (!view_.liveForm())
+        if (!form_.live())
             return;
     }
     for (const QChar unit : event.text()) {
         form->keyPress(static_cast<std::int16_t>(unit.unicode()));
-        if (!view_.liveForm())
+        if (!form_.live())
             return;
     }
 }
 
 void FormInput::deliverCommitString(const QString& text)
 {
-    Form& form = view_.form();
+    Form& form = form_.form();
     if (trace::enabled())
         trace::event("key", form.name() + " commit " + text.toStdString());
     for (const QChar unit : text) {
-        if (!view_.liveForm())
+        if (!form_.live())
             return;
         form.keyPress(static_cast<std::int16_t>(unit.unicode()));
     }
@@ -52,7 +53,7 @@ void FormInput::deliverCommitString(const QString& text)
 
 void FormInput::deliverFormMouseDown(const QMouseEvent& event)
 {
-    Form* form = view_.liveForm();
+    Form* form = form_.live();
     const std::int16_t button = mouseButtonCode(event.button());
     if (!form || button == 0)
         return;
@@ -62,12 +63,12 @@ void FormInput::deliverFormMouseDown(const QMouseEvent& event)
 
 void FormInput::menuTriggered(MenuItemView& item)
 {
-    Form* form = view_.liveForm();
+    Form* form = form_.live();
     if (!form)
         return;
     form->click(item.item());
     // A checkable action has toggled itself already; the model's mark is the one that counts.
-    if (view_.liveForm())
+    if (form_.live())
         item.syncChecked();
 }
 

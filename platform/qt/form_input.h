@@ -8,15 +8,15 @@ class QString;
 
 namespace tappon {
 
-class FormView;
 class MenuItemView;
+class MirroredForm;
 
 // The player's keys, mouse presses on the window and menu commands, turned into the
 // form's input calls. A handler may unload the form midway: nothing more is delivered
 // to it then.
 class FormInput {
 public:
-    explicit FormInput(FormView& view) : view_(view) {}
+    explicit FormInput(MirroredForm& form) : form_(form) {}
     FormInput(const FormInput&) = delete;
     FormInput& operator=(const FormInput&) = delete;
 
@@ -28,7 +28,7 @@ public:
     void menuTriggered(MenuItemView& item);
 
 private:
-    FormView& view_;
+    MirroredForm& form_;
 };
 
 }  // namespace tappon

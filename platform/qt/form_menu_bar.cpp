@@ -4,7 +4,6 @@
 
 #include "platform/form.h"
 #include "platform/menu_item.h"
-#include "platform/qt/form_view.h"
 #include "platform/qt/menu_item_view.h"
 
 #include <QMenu>
@@ -18,7 +17,7 @@ namespace tappon {
 FormMenuBar::FormMenuBar() = default;
 FormMenuBar::~FormMenuBar() = default;
 
-void FormMenuBar::build(FormView& owner, Form& form)
+void FormMenuBar::build(QWidget& window, Form& form, FormInput& input, MenuShortcuts& shortcuts)
 {
     std::map<const Control*, QMenu*> menus;
     for (const auto& owned : form.controls()) {
@@ -26,7 +25,7 @@ void FormMenuBar::build(FormView& owner, Form& form)
             continue;
         auto& item = static_cast<MenuItem&>(*owned);
         if (!menuBar_) {
-            menuBar_ = new QMenuBar(&owner);
+            menuBar_ = new QMenuBar(&window);
             menuBar_->setNativeMenuBar(false);
         }
         QMenu* parentMenu = item.container() ? menus[item.container()] : nullptr;
@@ -51,7 +50,7 @@ void FormMenuBar::build(FormView& owner, Form& form)
                 menuBar_->addAction(action);
         }
         action->setObjectName(QString::fromStdString(item.displayName()));
-        auto view = std::make_unique<MenuItemView>(owner, item, action);
+        auto view = std::make_unique<MenuItemView>(input, shortcuts, item, action);
         view->syncAll();
         item.setObserver(view.get());
         items_.push_back(std::move(view));

@@ -7,13 +7,15 @@
 
 class QAction;
 class QMenuBar;
+class QWidget;
 
 namespace tappon {
 
 class Control;
 class Form;
-class FormView;
+class FormInput;
 class MenuItemView;
+class MenuShortcuts;
 
 // The menu bar of a form: a menu-bar title, submenu, command or separator for each of
 // its menu items, in design order, each mirroring its item.
@@ -24,8 +26,9 @@ public:
     FormMenuBar(const FormMenuBar&) = delete;
     FormMenuBar& operator=(const FormMenuBar&) = delete;
 
-    // Builds the menus of the form's menu items; a form without any gets no menu bar.
-    void build(FormView& owner, Form& form);
+    // Builds the menus of the form's menu items, the menu bar a child of `window`; a
+    // form without any gets no menu bar. The commands go to `input`.
+    void build(QWidget& window, Form& form, FormInput& input, MenuShortcuts& shortcuts);
     // Stops every action mirroring its item.
     void detach();
 

@@ -4,6 +4,7 @@
 
 #include "platform/qt/accessibility.h"
 #include "platform/qt/client_area.h"
+#include "platform/qt/control_view.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
@@ -35,15 +36,15 @@ FormView::FormView(Form& form, CloseRequest onCloseRequested)
     layout->setContentsMargins(border, border, border, border);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    client_ = new ClientArea(*this, this);
+    client_ = new ClientArea(mirrored_, input_, this);
     client_->setFixedSize(twipsToPixels(form_.design().clientWidth), twipsToPixels(form_.design().clientHeight));
     if (form_.design().backColor)
         client_->setBackColor(toQColor(*form_.design().backColor, client_->palette()));
     layout->addWidget(client_);
     placement_ = std::make_unique<WindowPlacement>(*this, form_, *client_, style_.bypassesWindowManager);
 
-    controls_.build(*this, form_, client_);
-    menus_.build(*this, form_);
+    controls_.build(ControlViewOwner{mirrored_, input_, windowFont_}, client_);
+    menus_.build(*this, form_, input_, shortcuts_);
     if (menus_.menuBar())
         layout->setMenuBar(menus_.menuBar());
     controls_.applyTabOrder();
@@ -66,9 +67,9 @@ FormView::~FormView()
 
 void FormView::detach()
 {
-    if (detached_)
+    if (!mirrored_.live())
         return;
-    detached_ = true;
+    mirrored_.detach();
     title_.stop();
     placement_->stop();
     form_.setObserver(nullptr);
@@ -99,7 +100,7 @@ void FormView::applyIcon()
 
 void FormView::applyFocus()
 {
-    const ModelChange change(*this);
+    const MirroredForm::Change change(mirrored_);
     if (Control* focused = form_.focused()) {
         if (QWidget* widget = widgetOf(*focused)) {
             widget->setFocus(Qt::OtherFocusReason);
@@ -153,7 +154,7 @@ void FormView::takeKeyboardBack(bool fromUnmanagedWindow)
 
 void FormView::formChanged(Form&, Property property)
 {
-    const ModelChange change(*this);
+    const MirroredForm::Change change(mirrored_);
     switch (property) {
     case Property::Caption:
         applyCaption();
@@ -175,16 +176,9 @@ void FormView::formChanged(Form&, Property property)
     }
 }
 
-void FormView::focusReported(Control& control)
-{
-    if (detached_ || modelChanges_ > 0)
-        return;
-    form_.focusChangedByPlatform(&control);
-}
-
 void FormView::closeEvent(QCloseEvent* event)
 {
-    if (quitting_ || detached_) {
+    if (quitting_ || !mirrored_.live()) {
         event->accept();
         return;
     }

@@ -9,6 +9,7 @@
 #include "platform/qt/form_input.h"
 #include "platform/qt/form_menu_bar.h"
 #include "platform/qt/menu_shortcuts.h"
+#include "platform/qt/mirrored_form.h"
 #include "platform/qt/window_style.h"
 #include "platform/qt/window_title.h"
 
@@ -37,7 +38,7 @@ public:
 
     Form& form() const { return form_; }
     // The form while it is attached; nullptr once the view is being torn down.
-    Form* liveForm() const { return detached_ ? nullptr : &form_; }
+    Form* liveForm() const { return mirrored_.live(); }
     // Stops mirroring and delivering input for good: the form is going away.
     void detach();
     // Hides the window because the program ends.
@@ -60,24 +61,6 @@ public:
     // True for windows placed by absolute position without a title bar.
     bool bypassesWindowManager() const { return style_.bypassesWindowManager; }
 
-    // While the view mirrors a change of the model, focus moves that the toolkit makes
-    // on its own are not reported back: the model decides where the focus goes.
-    class ModelChange {
-    public:
-        explicit ModelChange(FormView& view) : view_(view) { ++view_.modelChanges_; }
-        ~ModelChange() { --view_.modelChanges_; }
-        ModelChange(const ModelChange&) = delete;
-        ModelChange& operator=(const ModelChange&) = delete;
-
-    private:
-        FormView& view_;
-    };
-
-    // Input from the widgets.
-    FormInput& input() { return input_; }
-    MenuShortcuts& shortcuts() { return shortcuts_; }
-    void focusReported(Control& control);
-
     void formChanged(Form& form, Property property) override;
 
 protected:
@@ -93,19 +76,18 @@ private:
     void applyFocus();
 
     Form& form_;
+    MirroredForm mirrored_{form_};
     CloseRequest onCloseRequested_;
     WindowStyle style_;
     QFont windowFont_;
     ClientArea* client_ = nullptr;
     ControlViews controls_;
-    FormInput input_{*this};
-    MenuShortcuts shortcuts_{*this};
+    FormInput input_{mirrored_};
+    MenuShortcuts shortcuts_{mirrored_};
     FormMenuBar menus_;
     WindowTitle title_{*this};
     std::unique_ptr<WindowPlacement> placement_;
-    bool detached_ = false;
     bool quitting_ = false;
-    int modelChanges_ = 0;
 };
 
 }  // namespace tappon

@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/frame_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/form.h"
 #include "platform/qt/qt_colors.h"
 
 #include <QPainter>
 
 namespace tappon {
 
-FrameView::FrameView(FormView& owner, Frame& frame, QWidget* parent)
+FrameView::FrameView(const ControlViewOwner& owner, Frame& frame, QWidget* parent)
     : QFrame(parent), ControlView(owner, frame), frame_(frame)
 {
     setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -19,13 +19,13 @@ FrameView::FrameView(FormView& owner, Frame& frame, QWidget* parent)
 
 void FrameView::syncAll()
 {
-    setFont(owner().windowFont());
+    setFont(owner().font);
     ControlView::syncAll();
 }
 
 void FrameView::paintEvent(QPaintEvent* event)
 {
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     {
         QPainter painter(this);

@@ -13,7 +13,7 @@ namespace tappon {
 // its caption, if any, at the top left.
 class FrameView final : public QFrame, public ControlView {
 public:
-    FrameView(FormView& owner, Frame& frame, QWidget* parent);
+    FrameView(const ControlViewOwner& owner, Frame& frame, QWidget* parent);
 
     QWidget* widget() override { return this; }
     void syncAll() override;

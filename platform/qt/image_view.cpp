@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/image_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/form.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/twips.h"
 
@@ -11,7 +11,7 @@
 
 namespace tappon {
 
-ImageView::ImageView(FormView& owner, Image& image, QWidget* parent)
+ImageView::ImageView(const ControlViewOwner& owner, Image& image, QWidget* parent)
     : QWidget(parent), ControlView(owner, image), image_(image)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -48,7 +48,7 @@ void ImageView::fitToPicture()
 
 void ImageView::paintEvent(QPaintEvent*)
 {
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     const QPixmap picture = PictureCache::instance().pixmap(image_.picture());
     if (picture.isNull())

@@ -13,7 +13,7 @@ namespace tappon {
 // then becomes the control's size.
 class ImageView final : public QWidget, public ControlView {
 public:
-    ImageView(FormView& owner, Image& image, QWidget* parent);
+    ImageView(const ControlViewOwner& owner, Image& image, QWidget* parent);
 
     QWidget* widget() override { return this; }
     void syncAll() override;

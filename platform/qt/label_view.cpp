@@ -56,7 +56,7 @@ QFont sizedToLine(QFont font, int lineHeight)
 
 }  // namespace
 
-LabelView::LabelView(FormView& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy)
+LabelView::LabelView(const ControlViewOwner& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy)
     : QLabel(parent), ControlView(owner, label), label_(label), drawnBy_(drawnBy),
       designLineHeightPerPixel_(designLineHeightPerPixel(label))
 {

@@ -25,7 +25,7 @@ class LabelView final : public QLabel, public ControlView {
 public:
     // `drawnBy`: the picture box that draws this label, or nullptr for a label with a
     // widget of its own.
-    LabelView(FormView& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy = nullptr);
+    LabelView(const ControlViewOwner& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy = nullptr);
 
     QWidget* widget() override { return this; }
     void syncAll() override;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/line_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/form.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/twips.h"
 
@@ -12,7 +12,7 @@
 
 namespace tappon {
 
-LineView::LineView(FormView& owner, Line& line, QWidget* parent)
+LineView::LineView(const ControlViewOwner& owner, Line& line, QWidget* parent)
     : QWidget(parent), ControlView(owner, line), line_(line)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -37,7 +37,7 @@ void LineView::applyGeometry()
 
 void LineView::paintEvent(QPaintEvent*)
 {
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     const int x1 = twipsToPixels(line_.x1());
     const int y1 = twipsToPixels(line_.y1());

@@ -13,7 +13,7 @@ namespace tappon {
 // pen's width around it. Mouse presses go through it.
 class LineView final : public QWidget, public ControlView {
 public:
-    LineView(FormView& owner, Line& line, QWidget* parent);
+    LineView(const ControlViewOwner& owner, Line& line, QWidget* parent);
 
     QWidget* widget() override { return this; }
 

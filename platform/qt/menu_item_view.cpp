@@ -2,18 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/menu_item_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/qt/form_input.h"
+#include "platform/qt/menu_shortcuts.h"
 
 #include <QAction>
 
 namespace tappon {
 
-MenuItemView::MenuItemView(FormView& owner, MenuItem& item, QAction* action)
-    : owner_(owner), item_(item), action_(action)
+MenuItemView::MenuItemView(FormInput& input, MenuShortcuts& shortcuts, MenuItem& item, QAction* action)
+    : item_(item), action_(action)
 {
     if (!item_.isSeparator() && !item_.shortcut().empty())
-        owner_.shortcuts().show(*action_, item_.shortcut());
-    QObject::connect(action_, &QAction::triggered, &owner_, [this] { owner_.input().menuTriggered(*this); });
+        shortcuts.show(*action_, item_.shortcut());
+    QObject::connect(action_, &QAction::triggered, action_, [this, &input] { input.menuTriggered(*this); });
 }
 
 void MenuItemView::syncAll()

@@ -11,13 +11,15 @@ class QAction;
 
 namespace tappon {
 
-class FormView;
+class FormInput;
+class MenuShortcuts;
 
 // The toolkit side of a menu item: a menu-bar title, a submenu, a command or a
 // separator. The model owns the check mark; the action only ever shows it.
 class MenuItemView : public ControlObserver {
 public:
-    MenuItemView(FormView& owner, MenuItem& item, QAction* action);
+    // Shows the item's shortcut through `shortcuts`; its command goes to `input`.
+    MenuItemView(FormInput& input, MenuShortcuts& shortcuts, MenuItem& item, QAction* action);
     MenuItemView(const MenuItemView&) = delete;
     MenuItemView& operator=(const MenuItemView&) = delete;
 
@@ -30,7 +32,6 @@ public:
     void controlChanged(Control& control, Property property) override;
 
 private:
-    FormView& owner_;
     MenuItem& item_;
     QPointer<QAction> action_;
 };

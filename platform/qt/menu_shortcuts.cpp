@@ -3,7 +3,7 @@
 #include "platform/qt/menu_shortcuts.h"
 
 #include "platform/form.h"
-#include "platform/qt/form_view.h"
+#include "platform/qt/mirrored_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +44,7 @@ bool MenuShortcuts::eventFilter(QObject*, QEvent* event)
         key->accept();
         return true;
     }
-    Form* form = view_.liveForm();
+    Form* form = form_.live();
     return form && form->shortcut(name.toStdString());
 }
 

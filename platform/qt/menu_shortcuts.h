@@ -12,7 +12,7 @@ class QWindow;
 
 namespace tappon {
 
-class FormView;
+class MirroredForm;
 
 // The menu shortcuts of a form (F1, F2, Ctrl+P). The form decides whether a key is
 // one: its item and the menus above it enabled, no modal window in the way. Here the
@@ -24,7 +24,7 @@ class FormView;
 // overrides them before Qt's shortcut map looks, and an action ignores its own.
 class MenuShortcuts : public QObject {
 public:
-    explicit MenuShortcuts(FormView& view) : view_(view) {}
+    explicit MenuShortcuts(const MirroredForm& form) : form_(form) {}
 
     // Shows the shortcut by its name as the designs write it ("F2", "Ctrl+P").
     void show(QAction& action, const std::string& name);
@@ -35,7 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    FormView& view_;
+    const MirroredForm& form_;
     QStringList names_;
 };
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/picture_box_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/qt/form_input.h"
 #include "platform/qt/label_view.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_colors.h"
@@ -44,7 +44,7 @@ void drawSunkenBorder(QPainter& painter, const QRect& r, const QPalette& palette
 
 }  // namespace
 
-PictureBoxView::PictureBoxView(FormView& owner, PictureBox& box, QWidget* parent)
+PictureBoxView::PictureBoxView(const ControlViewOwner& owner, PictureBox& box, QWidget* parent)
     : QWidget(parent), ControlView(owner, box), box_(box)
 {
     setFocusPolicy(box.tabIndex() >= 0 ? Qt::StrongFocus : Qt::NoFocus);
@@ -113,7 +113,7 @@ void PictureBoxView::apply(Property property)
 
 void PictureBoxView::paintEvent(QPaintEvent* event)
 {
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     QPainter painter(this);
     const QPoint inner = innerOrigin();
@@ -157,13 +157,13 @@ void PictureBoxView::focusInEvent(QFocusEvent* event)
 
 void PictureBoxView::keyPressEvent(QKeyEvent* event)
 {
-    owner().input().deliverKey(*event);
+    owner().input.deliverKey(*event);
     event->accept();
 }
 
 void PictureBoxView::inputMethodEvent(QInputMethodEvent* event)
 {
-    owner().input().deliverCommitString(event->commitString());
+    owner().input.deliverCommitString(event->commitString());
     event->accept();
 }
 
@@ -177,7 +177,7 @@ QVariant PictureBoxView::inputMethodQuery(Qt::InputMethodQuery query) const
 void PictureBoxView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     const QPoint inner = innerOrigin();
     pressedLabel_ = drawnLabelAt(event->position().toPoint() - inner);

@@ -20,7 +20,7 @@ class PictureBoxView final : public QWidget, public ControlView {
 public:
     static constexpr int kBorderPixels = 2;
 
-    PictureBoxView(FormView& owner, PictureBox& box, QWidget* parent);
+    PictureBoxView(const ControlViewOwner& owner, PictureBox& box, QWidget* parent);
 
     QWidget* widget() override { return this; }
     QWidget* childHost() override { return inner_; }

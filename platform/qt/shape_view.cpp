@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/shape_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/form.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/twips.h"
 
@@ -12,7 +12,7 @@
 
 namespace tappon {
 
-ShapeView::ShapeView(FormView& owner, Shape& shape, QWidget* parent)
+ShapeView::ShapeView(const ControlViewOwner& owner, Shape& shape, QWidget* parent)
     : QWidget(parent), ControlView(owner, shape), shape_(shape)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -43,7 +43,7 @@ void ShapeView::applyGeometry()
 
 void ShapeView::paintEvent(QPaintEvent*)
 {
-    if (!owner().liveForm())
+    if (!liveForm())
         return;
     QPainter painter(this);
     if (shape_.filled())

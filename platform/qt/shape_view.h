@@ -14,7 +14,7 @@ namespace tappon {
 // thick), and an optional fill. Mouse presses go through it to whatever lies below.
 class ShapeView final : public QWidget, public ControlView {
 public:
-    ShapeView(FormView& owner, Shape& shape, QWidget* parent);
+    ShapeView(const ControlViewOwner& owner, Shape& shape, QWidget* parent);
 
     QWidget* widget() override { return this; }
 

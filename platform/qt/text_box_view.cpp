@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/text_box_view.h"
 
-#include "platform/qt/form_view.h"
+#include "platform/qt/form_input.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tappon {
 
-TextBoxView::TextBoxView(FormView& owner, TextBox& box, QWidget* parent)
+TextBoxView::TextBoxView(const ControlViewOwner& owner, TextBox& box, QWidget* parent)
     : QLineEdit(parent), ControlView(owner, box), box_(box)
 {
     setFocusPolicy(box.tabIndex() >= 0 ? Qt::StrongFocus : Qt::NoFocus);
@@ -53,7 +53,7 @@ void TextBoxView::focusInEvent(QFocusEvent* event)
 void TextBoxView::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    owner().input().deliverKey(*event);
+    owner().input.deliverKey(*event);
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape && liveForm())
         QLineEdit::keyPressEvent(event);
     event->accept();

@@ -13,7 +13,7 @@ namespace tappon {
 // Esc go to the form, which presses its default or cancel button.
 class TextBoxView final : public QLineEdit, public ControlView {
 public:
-    TextBoxView(FormView& owner, TextBox& box, QWidget* parent);
+    TextBoxView(const ControlViewOwner& owner, TextBox& box, QWidget* parent);
 
     QWidget* widget() override { return this; }
     void syncAll() override;
