@@ -86,7 +86,7 @@ draw_banner() {
         "$work/slogan1.png" -geometry "+$(s 8)+$(s 2)" -composite \
         "$work/slogan2.png" -gravity southeast -geometry "+$(s 8)+$(s 3)" -composite \
         -filter Box -resize "$(sized 208 44)" -fuzz 2% -transparent black -fuzz 0 +dither -colors 64 \
-        -repage "$((211 * X))x$((47 * X))+$X+$X" -strip "$(at_scale pictures/splash/banner.gif)"
+        +repage -strip "$(at_scale pictures/splash/banner.gif)"
 }
 
 draw_tile() { # text, width, height, output

@@ -2,9 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/picture_cache.h"
 
-#include "platform/media/gif_frame.h"
-
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -16,22 +13,6 @@ namespace {
 
 // The tip of the pointing finger in the hand cursor's picture.
 const QPoint kHandHotSpot{5, 0};
-
-// Qt reads a GIF as its whole logical screen; the picture is its first frame, which
-// may be smaller (the splash's slogan is a 208 x 44 frame on a 211 x 47 screen).
-QPixmap firstFrameOnly(const QString& path, const QPixmap& screen)
-{
-    if (!path.endsWith(".gif", Qt::CaseInsensitive))
-        return screen;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return screen;
-    const QByteArray bytes = file.readAll();
-    const auto frame = firstGifFrame(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
-    if (!frame || (frame->width == screen.width() && frame->height == screen.height()))
-        return screen;
-    return screen.copy(frame->left, frame->top, frame->width, frame->height);
-}
 
 // The scale of the pictures to show: 2 on a screen scaled to more than 1x, where each
 // picture also comes drawn at twice its resolution as "name@2x.ext"; 1 otherwise.
@@ -57,7 +38,6 @@ QPixmap loadPicture(const QString& path, int scale)
     QPixmap loaded = QPixmap::fromImageReader(&reader);
     if (loaded.isNull())
         return {};
-    loaded = firstFrameOnly(file, loaded);
     loaded.setDevicePixelRatio(scale);
     return loaded;
 }

@@ -205,10 +205,6 @@ private slots:
         QImage sharp = picture(":/pictures/" + file.left(dot) + "@2x" + file.mid(dot));
         QImage plain = picture(":/pictures/" + file);
         QVERIFY(!sharp.isNull() && !plain.isNull());
-        if (file == "splash/banner.gif") {  // the slogan is the frame inside its canvas
-            sharp = sharp.copy(2, 2, 416, 88);
-            plain = plain.copy(1, 1, 208, 44);
-        }
         // An image that takes the size of its picture takes its logical size.
         const Control& shown = screens.window().form().find(control.toStdString().c_str(), index);
         if (shown.kind() == ControlKind::Image && !stretched)
