@@ -3,7 +3,7 @@
 #include "app/deferred_sound_player.h"
 
 #include "platform/pulse/pulse_sound_player.h"
-#include "platform/qt/trace.h"
+#include "platform/qt/program/trace.h"
 
 namespace tappon {
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/sound_player.h"
+#include "platform/services/sound_player.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design.h"
+#include "platform/design/design.h"
 
 // The four windows of the game, as designed.
 namespace tappon::designs {

@@ -3,10 +3,10 @@
 // The five letters: respawning, falling, and the judging of typed characters.
 #include "game/frmtype.h"
 
-#include "platform/application.h"
-#include "platform/checked_int.h"
-#include "platform/number_text.h"
-#include "platform/text.h"
+#include "platform/window/application.h"
+#include "platform/values/checked_int.h"
+#include "platform/values/number_text.h"
+#include "platform/values/text.h"
 #include "sound/effects.h"
 
 #include <cmath>

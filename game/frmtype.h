@@ -3,14 +3,14 @@
 #pragma once
 
 #include "game/game_narrator.h"
-#include "platform/button.h"
-#include "platform/control_array.h"
-#include "platform/label.h"
-#include "platform/menu_item.h"
-#include "platform/picture_box.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/controls/button.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/label.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/text_box.h"
+#include "platform/controls/timer.h"
+#include "platform/window/window.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 #include "game/game_narrator.h"
 
 #include "designs/spoken.h"
-#include "platform/number_text.h"
+#include "platform/values/number_text.h"
 
 #include <algorithm>
 #include <cmath>

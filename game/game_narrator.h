@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/control_array.h"
-#include "platform/label.h"
-#include "platform/scheduler.h"
-#include "platform/screen_reader.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/label.h"
+#include "platform/time/scheduler.h"
+#include "platform/services/screen_reader.h"
 
 #include <cstdint>
 #include <string>

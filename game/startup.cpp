@@ -5,7 +5,7 @@
 #include "game/startup.h"
 
 #include "game/frmtype.h"
-#include "platform/application.h"
+#include "platform/window/application.h"
 #include "windows/frm_splash.h"
 
 namespace tappon {

@@ -3,8 +3,8 @@
 // The title banner: the window caption spells its text out, one more character a tick.
 #include "game/frmtype.h"
 
-#include "platform/checked_int.h"
-#include "platform/text.h"
+#include "platform/values/checked_int.h"
+#include "platform/values/text.h"
 
 namespace tappon {
 

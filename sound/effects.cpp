@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "sound/effects.h"
 
-#include "platform/services.h"
+#include "platform/services/services.h"
 
 #include <algorithm>
 

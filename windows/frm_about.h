@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/button.h"
-#include "platform/control_array.h"
-#include "platform/image.h"
-#include "platform/label.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/controls/button.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
+#include "platform/controls/timer.h"
+#include "platform/window/window.h"
 
 #include <cstdint>
 #include <string>

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "designs/designs.h"
-#include "platform/control_array.h"
-#include "platform/image.h"
-#include "platform/shape.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/image.h"
+#include "platform/controls/shape.h"
+#include "platform/controls/timer.h"
+#include "platform/window/window.h"
 
 #include <cstdint>
 #include <functional>

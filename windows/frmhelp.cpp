@@ -3,7 +3,7 @@
 #include "windows/frmhelp.h"
 
 #include "designs/designs.h"
-#include "platform/application.h"
+#include "platform/window/application.h"
 #include "sound/effects.h"
 
 namespace tappon {

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/control_array.h"
-#include "platform/image.h"
-#include "platform/label.h"
-#include "platform/line.h"
-#include "platform/menu_item.h"
-#include "platform/timer.h"
-#include "platform/window.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
+#include "platform/controls/line.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/timer.h"
+#include "platform/window/window.h"
 
 #include <cstdint>
 

@@ -3,11 +3,11 @@
 // The system information button: where the desktop's tool lies, read from the registry.
 #include "windows/frm_about.h"
 
-#include "platform/application.h"
-#include "platform/number_text.h"
-#include "platform/registry.h"
-#include "platform/runtime_error.h"
-#include "platform/text.h"
+#include "platform/window/application.h"
+#include "platform/values/number_text.h"
+#include "platform/services/registry.h"
+#include "platform/window/runtime_error.h"
+#include "platform/values/text.h"
 
 #include <cstdint>
 #include <vector>

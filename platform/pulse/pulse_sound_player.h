@@ -4,7 +4,7 @@
 
 #include "platform/pulse/effect_playback.h"
 #include "platform/pulse/pulse_connection.h"
-#include "platform/sound_player.h"
+#include "platform/services/sound_player.h"
 
 #include <cstddef>
 #include <cstdint>

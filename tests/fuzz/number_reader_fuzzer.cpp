@@ -3,7 +3,7 @@
 // libFuzzer target: every text the three-character time box can hold, given to the
 // number reader and to the start of a game in a headless main window.
 #include "game/frmtype.h"
-#include "platform/number_text.h"
+#include "platform/values/number_text.h"
 #include "tests/support/harness.h"
 
 #include <cmath>

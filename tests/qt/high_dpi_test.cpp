@@ -3,8 +3,8 @@
 // On a screen scaled 2x (this test runs with QT_SCALE_FACTOR=2) every window keeps its
 // layout at twice the size, its pictures are the ones drawn at twice their resolution,
 // and its text is drawn at the screen's own resolution, not enlarged.
-#include "platform/qt/form_view.h"
-#include "platform/twips.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/design/twips.h"
 #include "tests/support/qt_program.h"
 #include "windows/frm_about.h"
 #include "game/startup.h"

@@ -3,7 +3,7 @@
 // Every key of the keyboard reaches a key-down handler with its classic key code, taken
 // from the key itself: the main block by its place on a US keyboard whatever the
 // layout (Latin letters by the letter the layout types), the other keys by what they are.
-#include "platform/qt/key_codes.h"
+#include "platform/qt/window/key_codes.h"
 
 #include <QKeyEvent>
 #include <QtTest>

@@ -4,8 +4,8 @@
 // the model: the default button, the playing field, the menu items, the time box and
 // the falling letters.
 #include "game/frmtype.h"
-#include "platform/application.h"
-#include "platform/qt/form_view.h"
+#include "platform/window/application.h"
+#include "platform/qt/window/form_view.h"
 #include "tests/support/qt_program.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 // labels would, repaints only what changes, and the panel's labels and picture buttons
 // look as plain widgets would.
 #include "game/frmtype.h"
-#include "platform/application.h"
-#include "platform/qt/form_view.h"
-#include "platform/twips.h"
+#include "platform/window/application.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/design/twips.h"
 #include "tests/support/qt_program.h"
 
 #include <QLabel>

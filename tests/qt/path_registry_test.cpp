@@ -3,12 +3,12 @@
 // The registry of desktops without one: it answers the system information tool's
 // lookup with a tool found on the search path, and nothing else.
 #include "game/frmtype.h"
-#include "platform/application.h"
-#include "platform/qt/path_registry.h"
-#include "platform/qt/qt_file_tester.h"
-#include "platform/qt/qt_program_launcher.h"
-#include "platform/qt/qt_window_host.h"
-#include "platform/services.h"
+#include "platform/window/application.h"
+#include "platform/qt/services/path_registry.h"
+#include "platform/qt/services/qt_file_tester.h"
+#include "platform/qt/services/qt_program_launcher.h"
+#include "platform/qt/window/qt_window_host.h"
+#include "platform/services/services.h"
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
 #include "windows/frm_about.h"

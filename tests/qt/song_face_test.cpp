@@ -6,7 +6,7 @@
 // the own face lacks is drawn as its empty glyph and shows as a difference.
 #include "designs/designs.h"
 #include "game/frmtype.h"
-#include "platform/qt/qt_fonts.h"
+#include "platform/qt/appearance/qt_fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

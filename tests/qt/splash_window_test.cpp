@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The splash window on the Qt binding, as the player sees it at start-up.
-#include "platform/application.h"
-#include "platform/form_pictures.h"
-#include "platform/qt/picture_cache.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/qt_window_host.h"
-#include "platform/twips.h"
+#include "platform/window/application.h"
+#include "platform/window/form_pictures.h"
+#include "platform/qt/appearance/picture_cache.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/qt/window/qt_window_host.h"
+#include "platform/design/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_program.h"
 #include "tests/support/virtual_clock.h"

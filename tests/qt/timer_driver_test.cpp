@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The Qt timer driver against the real steady clock: ticks land on their grid, never
 // early, and go on while another tick's handler waits in a nested event loop.
-#include "platform/qt/qt_timer_driver.h"
-#include "platform/scheduler.h"
-#include "platform/steady_clock.h"
+#include "platform/qt/program/qt_timer_driver.h"
+#include "platform/time/scheduler.h"
+#include "platform/time/steady_clock.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/frmtype.h"
-#include "platform/application.h"
+#include "platform/window/application.h"
 #include "tests/support/harness.h"
 #include "windows/frm_about.h"
 

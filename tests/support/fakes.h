@@ -2,15 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/app_info.h"
-#include "platform/message_box.h"
-#include "platform/program_launcher.h"
-#include "platform/random_source.h"
-#include "platform/registry.h"
-#include "platform/runtime_error.h"
-#include "platform/services.h"
-#include "platform/shell.h"
-#include "platform/sound_player.h"
+#include "platform/services/app_info.h"
+#include "platform/services/message_box.h"
+#include "platform/services/program_launcher.h"
+#include "platform/services/random_source.h"
+#include "platform/services/registry.h"
+#include "platform/window/runtime_error.h"
+#include "platform/services/services.h"
+#include "platform/services/shell.h"
+#include "platform/services/sound_player.h"
 
 #include <deque>
 #include <functional>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/form.h"
-#include "platform/window_host.h"
+#include "platform/window/form.h"
+#include "platform/window/window_host.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/startup.h"
-#include "platform/application.h"
+#include "platform/window/application.h"
 #include "sound/effects.h"
 #include "tests/support/harness.h"
 #include "windows/frm_splash.h"

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/scheduler.h"
+#include "platform/time/clock.h"
+#include "platform/time/scheduler.h"
 
 namespace tappon::testing {
 

@@ -3,11 +3,11 @@
 // Every window design is well formed: unique names, real containers, a sane focus
 // order, and pictures that exist among the program's resources.
 #include "designs/designs.h"
-#include "platform/button.h"
-#include "platform/form.h"
-#include "platform/label.h"
-#include "platform/line.h"
-#include "platform/menu_item.h"
+#include "platform/controls/button.h"
+#include "platform/window/form.h"
+#include "platform/controls/label.h"
+#include "platform/controls/line.h"
+#include "platform/controls/menu_item.h"
 #include "tests/support/asset_bytes.h"
 #include "tests/support/harness.h"
 

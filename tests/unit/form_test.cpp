@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/application.h"
-#include "platform/button.h"
-#include "platform/label.h"
-#include "platform/menu_item.h"
-#include "platform/picture_box.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
+#include "platform/window/application.h"
+#include "platform/controls/button.h"
+#include "platform/controls/label.h"
+#include "platform/controls/menu_item.h"
+#include "platform/controls/picture_box.h"
+#include "platform/controls/text_box.h"
+#include "platform/controls/timer.h"
 #include "tests/support/harness.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The time box holds at most three characters, so every text the player can give the
 // number reader is enumerable: these tests walk all of them.
-#include "platform/number_text.h"
+#include "platform/values/number_text.h"
 
 #include <gtest/gtest.h>
 

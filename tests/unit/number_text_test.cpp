@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/number_text.h"
+#include "platform/values/number_text.h"
 
-#include "platform/runtime_error.h"
+#include "platform/window/runtime_error.h"
 
 #include <gtest/gtest.h>
 

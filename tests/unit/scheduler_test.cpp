@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/scheduler.h"
+#include "platform/time/scheduler.h"
 
 #include "tests/support/virtual_clock.h"
 

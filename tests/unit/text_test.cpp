@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/text.h"
+#include "platform/values/text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // at five characters and that the other commands leave it alone is the scripted game's
 // transcript.
 #include "designs/designs.h"
-#include "platform/text.h"
+#include "platform/values/text.h"
 #include "tests/support/game_fixture.h"
 
 #include <string>

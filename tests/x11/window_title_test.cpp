@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The window title written straight to the X server: both title properties hold it, the
 // program is not told of its own writes, and it still hears of everyone else's.
-#include "platform/qt/x11_window_title.h"
+#include "platform/qt/x11/x11_window_title.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
