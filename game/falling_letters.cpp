@@ -3,10 +3,10 @@
 // The five letters: respawning, falling, and the judging of typed characters.
 #include "game/frmtype.h"
 
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
 #include "platform/values/number_text.h"
 #include "platform/values/text.h"
+#include "platform/window/application.h"
 #include "sound/effects.h"
 
 #include <cmath>
@@ -86,8 +86,8 @@ void frmtype::Picture1_KeyPress(std::int16_t KeyAscii)
         void (frmtype::*respawn)() = nullptr;
     };
     static constexpr Target kTargets[] = {
-        {0, kSoundDing, &frmtype::init},   {1, kSoundDing, &frmtype::init1}, {2, kSoundDing, &frmtype::init2},
-        {4, kSound2, &frmtype::init13},    {3, kSound2, &frmtype::init14},
+        {0, kSoundDing, &frmtype::init}, {1, kSoundDing, &frmtype::init1}, {2, kSoundDing, &frmtype::init2},
+        {4, kSound2, &frmtype::init13},  {3, kSound2, &frmtype::init14},
     };
     // One key is compared with every letter once; all that show it are hit.
     const std::string c = characterOf(static_cast<std::uint16_t>(KeyAscii));

@@ -3,8 +3,8 @@
 #include "game/frmtype.h"
 
 #include "designs/designs.h"
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
+#include "platform/window/application.h"
 
 namespace tappon {
 

@@ -3,9 +3,9 @@
 // The game clock: one tick a second counts the seconds left down; at 0 the verdict.
 #include "game/frmtype.h"
 
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
 #include "platform/values/number_text.h"
+#include "platform/window/application.h"
 
 namespace tappon {
 

@@ -3,9 +3,9 @@
 // Starting, resuming, pausing and stopping a game; the menus and the time box.
 #include "game/frmtype.h"
 
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
 #include "platform/values/number_text.h"
+#include "platform/window/application.h"
 #include "sound/effects.h"
 #include "windows/frm_about.h"
 #include "windows/frmhelp.h"

@@ -22,8 +22,7 @@ inline constexpr std::chrono::milliseconds kHitSpacing{700};
 }  // namespace
 
 GameNarrator::GameNarrator(ScreenReader& reader, Scheduler& scheduler)
-    : reader_(reader), scheduler_(scheduler),
-      hitSpacing_(scheduler.add([this] { sayWaitingCount(); }, "narrator.hits"))
+    : reader_(reader), scheduler_(scheduler), hitSpacing_(scheduler.add([this] { sayWaitingCount(); }, "narrator.hits"))
 {
 }
 

@@ -4,8 +4,8 @@
 
 #include "platform/controls/control_array.h"
 #include "platform/controls/label.h"
-#include "platform/time/scheduler.h"
 #include "platform/services/screen_reader.h"
+#include "platform/time/scheduler.h"
 
 #include <cstdint>
 #include <string>

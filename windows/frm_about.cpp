@@ -3,9 +3,9 @@
 #include "windows/frm_about.h"
 
 #include "designs/designs.h"
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
 #include "platform/values/number_text.h"
+#include "platform/window/application.h"
 
 namespace tappon {
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "windows/frm_splash.h"
 
-#include "platform/window/application.h"
 #include "platform/values/checked_int.h"
+#include "platform/window/application.h"
 #include "sound/effects.h"
 
 #include <algorithm>

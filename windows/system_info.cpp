@@ -3,11 +3,11 @@
 // The system information button: where the desktop's tool lies, read from the registry.
 #include "windows/frm_about.h"
 
-#include "platform/window/application.h"
-#include "platform/values/number_text.h"
 #include "platform/services/registry.h"
-#include "platform/window/runtime_error.h"
+#include "platform/values/number_text.h"
 #include "platform/values/text.h"
+#include "platform/window/application.h"
+#include "platform/window/runtime_error.h"
 
 #include <cstdint>
 #include <vector>
@@ -47,7 +47,10 @@ std::string formatHexText(const std::string& digits)
         return text;
     std::uint64_t number = 0;
     for (const char c : digits) {
-        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
         if (digit < 0)
             return text;
         number = number * 16 + static_cast<std::uint64_t>(digit);

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 #include "platform/design/font.h"
 #include "platform/design/picture.h"
 
@@ -18,15 +18,31 @@ public:
     Button(Form& form, std::string name, int index) : Control(form, ControlKind::Button, std::move(name), index) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption) { caption_ = std::move(caption); changed(Property::Caption); }
+    void setCaption(std::string caption)
+    {
+        caption_ = std::move(caption);
+        changed(Property::Caption);
+    }
     const Picture& picture() const { return picture_; }
-    void setPicture(Picture picture) { picture_ = std::move(picture); changed(Property::Picture); }
+    void setPicture(Picture picture)
+    {
+        picture_ = std::move(picture);
+        changed(Property::Picture);
+    }
     const std::string& toolTip() const { return toolTip_; }
     void setToolTip(std::string toolTip) { toolTip_ = std::move(toolTip); }
     const std::optional<Color>& backColor() const { return backColor_; }
-    void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
+    void setBackColor(Color color)
+    {
+        backColor_ = color;
+        changed(Property::BackColor);
+    }
     const std::optional<Font>& font() const { return font_; }
-    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
+    void setFont(Font font)
+    {
+        font_ = std::move(font);
+        changed(Property::Font);
+    }
 
     // Enter presses the default button, Esc the cancel button (the form routes them).
     bool isDefault() const { return isDefault_; }

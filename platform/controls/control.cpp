@@ -82,7 +82,8 @@ bool Control::effectivelyVisible() const
 
 bool Control::canTakeFocus() const
 {
-    const bool focusableKind = kind_ == ControlKind::PictureBox || kind_ == ControlKind::TextBox || kind_ == ControlKind::Button;
+    const bool focusableKind = kind_ == ControlKind::PictureBox || kind_ == ControlKind::TextBox
+                               || kind_ == ControlKind::Button;
     return focusableKind && tabIndex_ >= 0 && effectivelyEnabled() && effectivelyVisible();
 }
 

@@ -21,7 +21,8 @@ public:
     {
         const auto it = members_.find(index);
         if (it == members_.end())
-            throw RuntimeError(kErrorSubscriptOutOfRange, "Control array element '" + std::to_string(index) + "' doesn't exist");
+            throw RuntimeError(kErrorSubscriptOutOfRange,
+                               "Control array element '" + std::to_string(index) + "' doesn't exist");
         return *it->second;
     }
     bool contains(int index) const { return members_.count(index) > 0; }

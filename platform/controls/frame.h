@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 
 #include <string>
 
@@ -15,9 +15,17 @@ public:
     Frame(Form& form, std::string name, int index) : Control(form, ControlKind::Frame, std::move(name), index) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption) { caption_ = std::move(caption); changed(Property::Caption); }
+    void setCaption(std::string caption)
+    {
+        caption_ = std::move(caption);
+        changed(Property::Caption);
+    }
     Color backColor() const { return backColor_; }
-    void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
+    void setBackColor(Color color)
+    {
+        backColor_ = color;
+        changed(Property::BackColor);
+    }
 
 private:
     std::string caption_;

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 #include "platform/design/font.h"
 #include "platform/design/picture.h"
 
@@ -28,14 +28,26 @@ public:
     }
 
     Color foreColor() const { return foreColor_; }
-    void setForeColor(Color color) { foreColor_ = color; changed(Property::ForeColor); }
+    void setForeColor(Color color)
+    {
+        foreColor_ = color;
+        changed(Property::ForeColor);
+    }
     // Unset: the toolkit's default background (only painted when not transparent).
     const std::optional<Color>& backColor() const { return backColor_; }
-    void setBackColor(Color color) { backColor_ = color; changed(Property::BackColor); }
+    void setBackColor(Color color)
+    {
+        backColor_ = color;
+        changed(Property::BackColor);
+    }
 
     // Unset: the window's font.
     const std::optional<Font>& font() const { return font_; }
-    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
+    void setFont(Font font)
+    {
+        font_ = std::move(font);
+        changed(Property::Font);
+    }
 
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
@@ -44,7 +56,11 @@ public:
 
     // A custom mouse pointer picture (a cursor resource); empty: the normal pointer.
     const Picture& mouseIcon() const { return mouseIcon_; }
-    void setMouseIcon(Picture icon) { mouseIcon_ = std::move(icon); changed(Property::MouseIcon); }
+    void setMouseIcon(Picture icon)
+    {
+        mouseIcon_ = std::move(icon);
+        changed(Property::MouseIcon);
+    }
 
 private:
     std::string caption_;

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 
 namespace tappon {
 
@@ -19,9 +19,17 @@ public:
     void setPoints(Twips x1, Twips y1, Twips x2, Twips y2);
 
     Color color() const { return color_; }
-    void setColor(Color color) { color_ = color; changed(Property::ForeColor); }
+    void setColor(Color color)
+    {
+        color_ = color;
+        changed(Property::ForeColor);
+    }
     int widthPixels() const { return widthPixels_; }
-    void setWidthPixels(int width) { widthPixels_ = width; changed(Property::ForeColor); }
+    void setWidthPixels(int width)
+    {
+        widthPixels_ = width;
+        changed(Property::ForeColor);
+    }
 
 private:
     Twips x1_ = 0;

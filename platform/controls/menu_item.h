@@ -15,7 +15,11 @@ public:
     MenuItem(Form& form, std::string name, int index) : Control(form, ControlKind::MenuItem, std::move(name), index) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption) { caption_ = std::move(caption); changed(Property::Caption); }
+    void setCaption(std::string caption)
+    {
+        caption_ = std::move(caption);
+        changed(Property::Caption);
+    }
     bool isSeparator() const { return caption_ == "-"; }
 
     bool checked() const { return checked_; }

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 
 namespace tappon {
 
@@ -13,13 +13,29 @@ public:
     Shape(Form& form, std::string name, int index) : Control(form, ControlKind::Shape, std::move(name), index) {}
 
     Color borderColor() const { return borderColor_; }
-    void setBorderColor(Color color) { borderColor_ = color; changed(Property::BorderColor); }
+    void setBorderColor(Color color)
+    {
+        borderColor_ = color;
+        changed(Property::BorderColor);
+    }
     Color fillColor() const { return fillColor_; }
-    void setFillColor(Color color) { fillColor_ = color; changed(Property::BackColor); }
+    void setFillColor(Color color)
+    {
+        fillColor_ = color;
+        changed(Property::BackColor);
+    }
     bool filled() const { return filled_; }
-    void setFilled(bool filled) { filled_ = filled; changed(Property::BackColor); }
+    void setFilled(bool filled)
+    {
+        filled_ = filled;
+        changed(Property::BackColor);
+    }
     int borderWidthPixels() const { return borderWidthPixels_; }
-    void setBorderWidthPixels(int width) { borderWidthPixels_ = width; changed(Property::BorderColor); }
+    void setBorderWidthPixels(int width)
+    {
+        borderWidthPixels_ = width;
+        changed(Property::BorderColor);
+    }
 
 private:
     Color borderColor_ = Color::rgb(0, 0, 0);

@@ -25,7 +25,11 @@ public:
     void setMaxLength(int maxLength) { maxLength_ = maxLength; }
 
     const std::optional<Font>& font() const { return font_; }
-    void setFont(Font font) { font_ = std::move(font); changed(Property::Font); }
+    void setFont(Font font)
+    {
+        font_ = std::move(font);
+        changed(Property::Font);
+    }
 
 private:
     std::string clamp(std::string text) const;

@@ -8,7 +8,7 @@ namespace tappon {
 
 // Colours of the desktop's scheme, named by their role; the toolkit layer maps them.
 enum class SystemColor : std::uint8_t {
-    None,           // a plain RGB colour
+    None,  // a plain RGB colour
     ActiveBorder,
     HighlightText,
     ButtonFace,

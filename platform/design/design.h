@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
+#include "platform/design/color.h"
 #include "platform/design/font.h"
 #include "platform/design/twips.h"
 
@@ -23,8 +23,8 @@ enum class BorderStyle : std::uint8_t {
 };
 
 enum class StartPosition : std::uint8_t {
-    Manual,        // the window places itself before it is shown
-    CenterOwner,   // centred on its owner; on the screen when it has none
+    Manual,       // the window places itself before it is shown
+    CenterOwner,  // centred on its owner; on the screen when it has none
     CenterScreen,
 };
 
@@ -44,7 +44,7 @@ struct ControlDesign {
     std::optional<Font> font;
     bool visible = true;
     bool enabled = true;
-    int tabIndex = -1;  // focus order; -1: never takes the focus
+    int tabIndex = -1;    // focus order; -1: never takes the focus
     std::string picture;  // resource path of the picture, icon or button symbol
     bool stretch = false;
     bool autoSize = false;
@@ -56,7 +56,7 @@ struct ControlDesign {
     bool isDefault = false;
     bool isCancel = false;
     bool checked = false;
-    std::string shortcut;  // menu items: "F1", "F2", "Ctrl+P"
+    std::string shortcut;   // menu items: "F1", "F2", "Ctrl+P"
     std::string mouseIcon;  // cursor resource for a custom mouse pointer
     // Lines: end points; shapes and lines: border colour and pixel width.
     Twips x1 = 0;

@@ -76,9 +76,9 @@ private:
     // Guarded by the connection's lock.
     std::optional<std::string> request_;  // the effect asked for last, until the loader takes it
     bool stopping_ = false;
-    std::uint64_t generation_ = 0;       // of the context the two below belong to
-    std::set<std::string> uploaded_;     // samples in its cache
-    std::string unfinished_;             // a sample the server may yet add after the player is gone
+    std::uint64_t generation_ = 0;    // of the context the two below belong to
+    std::set<std::string> uploaded_;  // samples in its cache
+    std::string unfinished_;          // a sample the server may yet add after the player is gone
 
     // The loader's own.
     std::unordered_map<std::string, Effect> effects_;  // by path

@@ -25,8 +25,8 @@ class PulseConnection;
 // after each wait whether to give up, and may release the lock itself meanwhile.
 class SampleUpload {
 public:
-    SampleUpload(PulseConnection& connection, const std::string& name, const pa_sample_spec& format,
-                 std::size_t bytes, std::function<bool()> abandoned);
+    SampleUpload(PulseConnection& connection, const std::string& name, const pa_sample_spec& format, std::size_t bytes,
+                 std::function<bool()> abandoned);
     // An upload that did not finish is dropped: the server forgets what it was sent.
     ~SampleUpload();
     SampleUpload(const SampleUpload&) = delete;

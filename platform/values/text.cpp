@@ -59,10 +59,16 @@ std::vector<std::uint32_t> characterCodes(std::string_view text)
     std::vector<std::uint32_t> codes;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
-                                                   : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        const std::size_t length = lead < 0x80             ? 1
+                                   : (lead & 0xE0) == 0xC0 ? 2
+                                   : (lead & 0xF0) == 0xE0 ? 3
+                                   : (lead & 0xF8) == 0xF0 ? 4
+                                                           : 0;
         bool valid = length > 0 && i + length <= text.size();
-        std::uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1Fu : length == 3 ? lead & 0x0Fu : lead & 0x07u;
+        std::uint32_t code = length == 1   ? lead
+                             : length == 2 ? lead & 0x1Fu
+                             : length == 3 ? lead & 0x0Fu
+                                           : lead & 0x07u;
         for (std::size_t k = 1; valid && k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
             valid = isContinuation(next);

@@ -104,7 +104,8 @@ void Application::reportFatal(int code, const std::string& description)
     ended_ = true;
     for (const auto& window : windows_)
         window->form().detachTimers();
-    services_.messageBox.show("Run-time error '" + std::to_string(code) + "':\n\n" + description, "", MessageIcon::Critical);
+    services_.messageBox.show("Run-time error '" + std::to_string(code) + "':\n\n" + description, "",
+                              MessageIcon::Critical);
     exitCode_ = 1;
     host_.quit(1);
 }

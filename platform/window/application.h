@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/window/form_context.h"
-#include "platform/time/scheduler.h"
 #include "platform/services/services.h"
+#include "platform/time/scheduler.h"
+#include "platform/window/form_context.h"
 #include "platform/window/window.h"
 #include "platform/window/window_host.h"
 

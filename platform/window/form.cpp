@@ -4,10 +4,10 @@
 
 #include "platform/controls/button.h"
 #include "platform/controls/control_factory.h"
-#include "platform/window/form_context.h"
 #include "platform/controls/menu_item.h"
 #include "platform/controls/tab_order.h"
 #include "platform/controls/timer.h"
+#include "platform/window/form_context.h"
 
 #include <algorithm>
 #include <cassert>

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/design/color.h"
 #include "platform/controls/control.h"
 #include "platform/controls/control_array.h"
+#include "platform/controls/property.h"
+#include "platform/design/color.h"
 #include "platform/design/design.h"
 #include "platform/design/font.h"
 #include "platform/design/picture.h"
-#include "platform/controls/property.h"
 #include "platform/window/runtime_error.h"
 
 #include <cstdint>

@@ -3,10 +3,10 @@
 #include "platform/window/form_pictures.h"
 
 #include "platform/controls/button.h"
-#include "platform/window/form.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
 #include "platform/controls/picture_box.h"
+#include "platform/window/form.h"
 
 namespace tappon {
 

@@ -11,10 +11,7 @@ namespace tappon {
 // control operation. The application reports it in a message box and ends.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int code, const std::string& description)
-        : std::runtime_error(description), code_(code)
-    {
-    }
+    RuntimeError(int code, const std::string& description) : std::runtime_error(description), code_(code) {}
     int code() const { return code_; }
 
 private:

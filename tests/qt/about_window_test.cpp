@@ -3,10 +3,10 @@
 // The about window as the player meets it: opened from the main window's menu through
 // the application and the Qt window host, with fake services and a virtual clock.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/qt/window/form_view.h"
 #include "platform/qt/window/qt_window_host.h"
 #include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 #include "windows/frm_about.h"
 

@@ -5,12 +5,12 @@
 // bridge, which the offscreen platform lacks: the AT-SPI and Orca end-to-end tests hear
 // them.)
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/controls/label.h"
-#include "platform/services/services.h"
-#include "platform/qt/window/form_view.h"
 #include "platform/qt/services/qt_message_box.h"
+#include "platform/qt/window/form_view.h"
 #include "platform/qt/window/qt_window_host.h"
+#include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 
 #include <QAccessible>

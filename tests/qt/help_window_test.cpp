@@ -3,10 +3,10 @@
 // The real help window on the Qt binding: opened from the main window's menu, closed
 // by Esc or a click on its instruction. Time is the virtual clock's, advanced by hand.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/qt/window/form_view.h"
 #include "platform/qt/window/qt_window_host.h"
 #include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 #include "windows/frmhelp.h"
 

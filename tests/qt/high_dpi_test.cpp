@@ -3,11 +3,11 @@
 // On a screen scaled 2x (this test runs with QT_SCALE_FACTOR=2) every window keeps its
 // layout at twice the size, its pictures are the ones drawn at twice their resolution,
 // and its text is drawn at the screen's own resolution, not enlarged.
-#include "platform/qt/window/form_view.h"
+#include "game/startup.h"
 #include "platform/design/twips.h"
+#include "platform/qt/window/form_view.h"
 #include "tests/support/qt_program.h"
 #include "windows/frm_about.h"
-#include "game/startup.h"
 #include "windows/frm_splash.h"
 #include "windows/frmhelp.h"
 
@@ -85,8 +85,8 @@ double meanDifference(const QImage& shot, QPoint at, const QImage& picture, int 
             if (qAlpha(want) < 128 || !inner.contains(at + QPoint(x, y)))
                 continue;
             const QRgb got = shot.pixel(at + QPoint(x, y));
-            sum += std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want)) +
-                   std::abs(qBlue(got) - qBlue(want));
+            sum += std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want))
+                   + std::abs(qBlue(got) - qBlue(want));
             ++counted;
         }
     return counted ? sum / (3.0 * counted) : std::numeric_limits<double>::infinity();
@@ -130,7 +130,10 @@ EdgeEnergy edgeEnergy(const QImage& image)
     return energy;
 }
 
-QImage picture(const QString& resource) { return QImage(resource).convertToFormat(QImage::Format_ARGB32); }
+QImage picture(const QString& resource)
+{
+    return QImage(resource).convertToFormat(QImage::Format_ARGB32);
+}
 
 }  // namespace
 
@@ -159,8 +162,8 @@ private slots:
         QCOMPARE(grabbed(client).size(), size * kScale);
         for (const auto& control : screens.window().form().controls()) {
             const ControlKind kind = control->kind();
-            if (kind != ControlKind::PictureBox && kind != ControlKind::Button && kind != ControlKind::TextBox &&
-                kind != ControlKind::Frame)
+            if (kind != ControlKind::PictureBox && kind != ControlKind::Button && kind != ControlKind::TextBox
+                && kind != ControlKind::Frame)
                 continue;
             QCOMPARE(screens.windowView().widgetOf(*control)->size(),
                      QSize(twipsToPixels(control->width()), twipsToPixels(control->height())));
@@ -222,7 +225,10 @@ private slots:
         const double enlargedDifference = meanDifference(shot, place, enlarged, inset);
         QVERIFY2(sharpDifference < (stretched ? 3.0 : 0.5) && sharpDifference < enlargedDifference / 2,
                  qPrintable(QStringLiteral("at (%1, %2): %3 from the 2x picture, %4 from the 1x one enlarged")
-                                .arg(place.x()).arg(place.y()).arg(sharpDifference).arg(enlargedDifference)));
+                                .arg(place.x())
+                                .arg(place.y())
+                                .arg(sharpDifference)
+                                .arg(enlargedDifference)));
     }
 
     void boxesPaintEveryPixelOfTheirBorder_data()
@@ -290,7 +296,9 @@ private slots:
         const EdgeEnergy drawn = edgeEnergy(sharp);
         QVERIFY2(drawn.total() > 1.4 * edgeEnergy(enlarged).total() && drawn.within > drawn.across / 3,
                  qPrintable(QStringLiteral("edge energy %1 within squares, %2 across, %3 enlarged from 1x")
-                                .arg(drawn.within).arg(drawn.across).arg(edgeEnergy(enlarged).total())));
+                                .arg(drawn.within)
+                                .arg(drawn.across)
+                                .arg(edgeEnergy(enlarged).total())));
     }
 };
 

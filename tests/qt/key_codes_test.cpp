@@ -35,19 +35,23 @@ private slots:
         for (int i = 0; i < 24; ++i)
             toolkit("F" + QByteArray::number(i + 1), Qt::Key_F1 + i, 112 + i);
         const std::pair<int, int> named[] = {
-            {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},       {Qt::Key_Return, 13},
-            {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},      {Qt::Key_Alt, 18},
-            {Qt::Key_AltGr, 18},      {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},     {Qt::Key_Escape, 27},
-            {Qt::Key_Space, 32},      {Qt::Key_PageUp, 33},      {Qt::Key_PageDown, 34},     {Qt::Key_End, 35},
-            {Qt::Key_Home, 36},       {Qt::Key_Left, 37},        {Qt::Key_Up, 38},           {Qt::Key_Right, 39},
-            {Qt::Key_Down, 40},       {Qt::Key_Print, 44},       {Qt::Key_Insert, 45},       {Qt::Key_Delete, 46},
-            {Qt::Key_Super_L, 91},    {Qt::Key_Super_R, 92},     {Qt::Key_Menu, 93},         {Qt::Key_NumLock, 144},
-            {Qt::Key_ScrollLock, 145}, {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},       {Qt::Key_Equal, 187},
-            {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},      {Qt::Key_Minus, 189},       {Qt::Key_Underscore, 189},
-            {Qt::Key_Period, 190},    {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},    {Qt::Key_QuoteLeft, 192},
-            {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
-            {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222}, {Qt::Key_Exclam, 49},
-            {Qt::Key_ParenLeft, 57},  {Qt::Key_ParenRight, 48},
+            {Qt::Key_Backspace, 8},    {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},
+            {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},       {Qt::Key_Shift, 16},
+            {Qt::Key_Control, 17},     {Qt::Key_Alt, 18},         {Qt::Key_AltGr, 18},
+            {Qt::Key_Pause, 19},       {Qt::Key_CapsLock, 20},    {Qt::Key_Escape, 27},
+            {Qt::Key_Space, 32},       {Qt::Key_PageUp, 33},      {Qt::Key_PageDown, 34},
+            {Qt::Key_End, 35},         {Qt::Key_Home, 36},        {Qt::Key_Left, 37},
+            {Qt::Key_Up, 38},          {Qt::Key_Right, 39},       {Qt::Key_Down, 40},
+            {Qt::Key_Print, 44},       {Qt::Key_Insert, 45},      {Qt::Key_Delete, 46},
+            {Qt::Key_Super_L, 91},     {Qt::Key_Super_R, 92},     {Qt::Key_Menu, 93},
+            {Qt::Key_NumLock, 144},    {Qt::Key_ScrollLock, 145}, {Qt::Key_Semicolon, 186},
+            {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},      {Qt::Key_Plus, 187},
+            {Qt::Key_Comma, 188},      {Qt::Key_Minus, 189},      {Qt::Key_Underscore, 189},
+            {Qt::Key_Period, 190},     {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},
+            {Qt::Key_QuoteLeft, 192},  {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
+            {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},        {Qt::Key_BracketRight, 221},
+            {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},   {Qt::Key_Exclam, 49},
+            {Qt::Key_ParenLeft, 57},   {Qt::Key_ParenRight, 48},
         };
         for (const auto& [key, expected] : named)
             toolkit(QKeySequence(key).toString().toUtf8() + " " + QByteArray::number(expected), key, expected);
@@ -80,8 +84,8 @@ private slots:
         placed("French A on the Q key", 24, Qt::Key_A, 65);
         placed("French & on the 1 key", 10, Qt::Key_Ampersand, 49);
         placed("Russian letter on the A key", 38, Qt::Key_unknown, 65);
-        QTest::newRow("X11 keypad keeps its code") << NativeKeys::Xkb << 79u << int(Qt::Key_7)
-                                                     << int(Qt::KeypadModifier) << 103;
+        QTest::newRow("X11 keypad keeps its code")
+            << NativeKeys::Xkb << 79u << int(Qt::Key_7) << int(Qt::KeypadModifier) << 103;
         QTest::newRow("X11 arrow goes by its key") << NativeKeys::Xkb << 111u << int(Qt::Key_Up) << 0 << 38;
         // On Windows the native virtual key is the classic code.
         QTest::newRow("Windows OEM key") << NativeKeys::Windows << 0xbau << int(Qt::Key_Odiaeresis) << 0 << 0xba;

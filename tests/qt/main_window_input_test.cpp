@@ -4,8 +4,8 @@
 // the model: the default button, the playing field, the menu items, the time box and
 // the falling letters.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/qt/window/form_view.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 
 #include <QApplication>
@@ -96,7 +96,9 @@ private slots:
         QStringList ran;
         for (MenuItem* item : {&main.care, &main.play, &main.pause1})
             item->onClick = [item, &ran] { ran << QString::fromStdString(item->name()); };
-        main.Picture1.onKeyDown = [&ran](std::int16_t code, std::int16_t) { ran << QStringLiteral("key %1").arg(code); };
+        main.Picture1.onKeyDown = [&ran](std::int16_t code, std::int16_t) {
+            ran << QStringLiteral("key %1").arg(code);
+        };
         if (before == "enable pause")
             main.pause1.setEnabled(true);
         if (before == "disable menu")

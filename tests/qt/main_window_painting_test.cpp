@@ -4,9 +4,9 @@
 // labels would, repaints only what changes, and the panel's labels and picture buttons
 // look as plain widgets would.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
-#include "platform/qt/window/form_view.h"
 #include "platform/design/twips.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 
 #include <QLabel>
@@ -111,8 +111,8 @@ private slots:
         // In the letters' face, 1, I and l or 9, g and q must not be told apart by guesswork.
         const QFont font = program->widget("Label1", 0)->font();
         if (QFontInfo(font).family() != QStringLiteral("Dancing Script"))
-            QFAIL(qPrintable("the letters are drawn in " + QFontInfo(font).family() +
-                             ": install Debian's fonts-dancingscript"));
+            QFAIL(qPrintable("the letters are drawn in " + QFontInfo(font).family()
+                             + ": install Debian's fonts-dancingscript"));
         const QFontMetrics metrics(font);
         const QString characters = everyLetterCharacter();
         std::vector<QImage> glyphs;

@@ -5,12 +5,12 @@
 // How it paints is in main_window_painting_test.cpp, how typing and clicks reach it in
 // main_window_input_test.cpp, its controls and menus as designed in window_designs_test.cpp.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
-#include "platform/services/services.h"
-#include "platform/qt/window/form_view.h"
-#include "platform/qt/services/qt_message_box.h"
-#include "platform/qt/window/qt_window_host.h"
 #include "platform/design/twips.h"
+#include "platform/qt/services/qt_message_box.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/qt/window/qt_window_host.h"
+#include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/qt_program.h"
 
 #include <QAction>

@@ -3,12 +3,12 @@
 // The registry of desktops without one: it answers the system information tool's
 // lookup with a tool found on the search path, and nothing else.
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/qt/services/path_registry.h"
 #include "platform/qt/services/qt_file_tester.h"
 #include "platform/qt/services/qt_program_launcher.h"
 #include "platform/qt/window/qt_window_host.h"
 #include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
 #include "windows/frm_about.h"
@@ -141,9 +141,9 @@ private slots:
         folder.add(QStringLiteral("hardinfo"));
         PathRegistry registry({QStringLiteral("hardinfo")}, {folder.path()});
         Registry::Handle handle = 99;
-        QCOMPARE(registry.openKey(Registry::kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", kAccess,
-                                  handle),
-                 2L);
+        QCOMPARE(
+            registry.openKey(Registry::kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", kAccess, handle),
+            2L);
         QCOMPARE(handle, Registry::Handle{0});
         QCOMPARE(registry.openKey(0x80000001u, kToolKey, kAccess, handle), 2L);
         read(registry, kToolKey, "MSINFO", &result);

@@ -8,6 +8,7 @@
 #include "game/frmtype.h"
 #include "platform/qt/appearance/qt_fonts.h"
 
+#include "tests/support/harness.h"
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
@@ -18,7 +19,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTranslator>
-#include "tests/support/harness.h"
 
 #include <QtTest>
 
@@ -45,7 +45,10 @@ QImage drawn(const QString& text, const Font& designFont, const QString& family)
     return image;
 }
 
-bool isSong(const Font& font) { return fontFamilies(font.family).value(0) == ownSongFamily(); }
+bool isSong(const Font& font)
+{
+    return fontFamilies(font.family).value(0) == ownSongFamily();
+}
 
 }  // namespace
 

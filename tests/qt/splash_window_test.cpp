@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 // The splash window on the Qt binding, as the player sees it at start-up.
-#include "platform/window/application.h"
-#include "platform/window/form_pictures.h"
+#include "game/startup.h"
+#include "platform/design/twips.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/window/form_view.h"
 #include "platform/qt/window/qt_window_host.h"
-#include "platform/design/twips.h"
+#include "platform/window/application.h"
+#include "platform/window/form_pictures.h"
 #include "tests/support/fakes.h"
 #include "tests/support/qt_program.h"
 #include "tests/support/virtual_clock.h"
-#include "game/startup.h"
 #include "windows/frm_splash.h"
 
 #include <QtTest>

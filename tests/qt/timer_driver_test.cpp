@@ -111,7 +111,8 @@ private slots:
         QTimer::singleShot(3000, &outer, &QEventLoop::quit);
         outer.exec();
 
-        QVERIFY2(fastTicksDuringWait >= 3 && fastTicksDuringWait <= 7, qPrintable(QString::number(fastTicksDuringWait)));
+        QVERIFY2(fastTicksDuringWait >= 3 && fastTicksDuringWait <= 7,
+                 qPrintable(QString::number(fastTicksDuringWait)));
     }
 };
 

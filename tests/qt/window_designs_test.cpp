@@ -9,10 +9,10 @@
 #include "platform/controls/button.h"
 #include "platform/controls/label.h"
 #include "platform/controls/menu_item.h"
-#include "platform/qt/window/form_view.h"
 #include "platform/controls/shape.h"
 #include "platform/controls/text_box.h"
 #include "platform/design/twips.h"
+#include "platform/qt/window/form_view.h"
 #include "tests/support/qt_program.h"
 #include "windows/frm_about.h"
 #include "windows/frm_splash.h"
@@ -34,7 +34,10 @@ namespace {
 const FormDesign* const kDesigns[] = {&designs::mainWindow(), &designs::splashWindow(), &designs::helpWindow(),
                                       &designs::aboutWindow()};
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -84,17 +87,20 @@ private slots:
         const Form& form = open(design->name);
         FormView& view = *program->host.viewOf(form);
         QCOMPARE(view.windowTitle(), qs(form.caption()));
-        QCOMPARE(view.clientArea()->size(), QSize(twipsToPixels(design->clientWidth), twipsToPixels(design->clientHeight)));
+        QCOMPARE(view.clientArea()->size(),
+                 QSize(twipsToPixels(design->clientWidth), twipsToPixels(design->clientHeight)));
         QCOMPARE(accessibleText(&view, QAccessible::Name),
                  qs(form.accessibleName().empty() ? form.caption() : form.accessibleName()));
         const bool modal = design == &designs::helpWindow() || design == &designs::aboutWindow();
-        const QAccessible::Role dialog = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QAccessible::Dialog : QAccessible::AlertMessage;
+        const QAccessible::Role dialog = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QAccessible::Dialog
+                                                                                 : QAccessible::AlertMessage;
         QCOMPARE(QAccessible::queryAccessibleInterface(&view)->role(), modal ? dialog : QAccessible::Window);
         const QString description = accessibleText(&view, QAccessible::Description);
         QCOMPARE(description.isEmpty(), !modal || dialog != QAccessible::Dialog);
         for (const auto& control : form.controls())
             if (!description.isEmpty() && control->kind() == ControlKind::Label && control->effectivelyVisible())
-                QVERIFY2(description.contains(qs(static_cast<const Label&>(*control).caption())), qPrintable(description));
+                QVERIFY2(description.contains(qs(static_cast<const Label&>(*control).caption())),
+                         qPrintable(description));
     }
 
     // Every control sits where its model puts it, counted from its container's inner
@@ -118,7 +124,8 @@ private slots:
             QWidget* container = d.container.empty() ? view.clientArea() : view.widgetOf(*control.container());
             const bool inPanel = control.container() && control.container()->kind() == ControlKind::PictureBox;
             // A shape's widget reaches out under its border, by half the border's width.
-            const int border = d.kind == ControlKind::Shape ? static_cast<const Shape&>(control).borderWidthPixels() : 1;
+            const int border = d.kind == ControlKind::Shape ? static_cast<const Shape&>(control).borderWidthPixels()
+                                                            : 1;
             const QPoint reach(inPanel * 2 - border / 2, inPanel * 2 - border / 2);
             QCOMPARE(widget->mapTo(container, QPoint(0, 0)) - reach,
                      QPoint(twipsToPixels(control.left()), twipsToPixels(control.top())));
@@ -171,8 +178,8 @@ private slots:
             place += other < row && o.kind == ControlKind::MenuItem && o.container == d.container;
             hasItems = hasItems || o.container == d.name;
         }
-        const QList<QAction*> siblings =
-            d.container.empty() ? view.menuBar()->actions() : view.actionOf(*item.container())->menu()->actions();
+        const QList<QAction*> siblings = d.container.empty() ? view.menuBar()->actions()
+                                                             : view.actionOf(*item.container())->menu()->actions();
         QCOMPARE(siblings.indexOf(action), place);
         QCOMPARE(action->menu() != nullptr, hasItems);
         QCOMPARE(action->isSeparator(), d.caption == "-");

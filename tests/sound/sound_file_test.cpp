@@ -80,8 +80,8 @@ protected:
     fs::path writeBytes(const std::string& name, const Bytes& bytes)
     {
         const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 
@@ -221,7 +221,8 @@ TEST_F(SoundFileTest, MalformedOrUnreadableFilesGiveNoSound)
     const std::string text = "this is not a sound file, just some text of reasonable length";
     // A WAV header whose sizes announce two gigabytes of samples, and no sample.
     const char lying[] = "RIFF\xff\xff\xff\x7fWAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x44\xac\x00\x00\x10\xb1\x02\x00"
-                         "\x04\x00\x10\x00" "data\xff\xff\xff\x7f";
+                         "\x04\x00\x10\x00"
+                         "data\xff\xff\xff\x7f";
     const std::vector<std::pair<const char*, fs::path>> files = {
         {"missing", folder_ / "missing.wav"},
         {"empty", writeBytes("empty.wav", {})},
@@ -246,7 +247,8 @@ TEST_F(SoundFileTest, AFileCutShortIsMalformedWhereverItEnds)
     const Bytes whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_NE(SoundFile::open(path, kSilenceMs), nullptr);
     for (std::size_t size = 0; size < whole.size(); ++size) {
-        const fs::path cut = writeBytes("cut.wav", Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
+        const fs::path cut = writeBytes("cut.wav",
+                                        Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)));
         EXPECT_EQ(SoundFile::open(cut, kSilenceMs), nullptr) << "cut to " << size << " of " << whole.size() << " bytes";
     }
 }

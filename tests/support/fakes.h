@@ -7,10 +7,10 @@
 #include "platform/services/program_launcher.h"
 #include "platform/services/random_source.h"
 #include "platform/services/registry.h"
-#include "platform/window/runtime_error.h"
 #include "platform/services/services.h"
 #include "platform/services/shell.h"
 #include "platform/services/sound_player.h"
+#include "platform/window/runtime_error.h"
 
 #include <deque>
 #include <functional>

@@ -17,10 +17,7 @@ namespace tappon::testing {
 // way a player does: clicks, typed text, menu commands, time passing.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest()
-    {
-        h.app.show(game, ShowMode::Modeless);
-    }
+    GameTest() { h.app.show(game, ShowMode::Modeless); }
 
     Form& form() { return game.form(); }
     void click(Control& control) { form().click(control); }

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/window/application.h"
 #include "platform/services/services.h"
+#include "platform/window/application.h"
 #include "tests/support/fakes.h"
 #include "tests/support/headless_host.h"
 #include "tests/support/virtual_clock.h"

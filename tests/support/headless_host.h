@@ -37,10 +37,7 @@ public:
         }
     }
     void detach(Form& form) override { detached.push_back(form.name()); }
-    void quit(int exitCode) override
-    {
-        quitCalls.push_back(exitCode);
-    }
+    void quit(int exitCode) override { quitCalls.push_back(exitCode); }
 
     struct Show {
         std::string form;

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "game/frmtype.h"
-#include "platform/window/application.h"
 #include "platform/qt/window/form_view.h"
 #include "platform/qt/window/qt_window_host.h"
+#include "platform/window/application.h"
 #include "tests/support/fakes.h"
 #include "tests/support/virtual_clock.h"
 

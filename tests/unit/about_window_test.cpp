@@ -28,8 +28,8 @@ TEST_F(AboutWindowTest, TwoOpeningsPlayAsTheTranscriptSays)
             s << "about at " << window->form().left() << ',' << window->form().top() << " | logo "
               << name(window->imgLogo.picture()) << " tag " << window->Timer2.tag() << " | frames 9-11 "
               << name(window->Image1[9].picture()) << ' ' << name(window->Image1[10].picture()) << ' '
-              << name(window->Image1[11].picture()) << " | icon " << window->form().icon().resource << " | mail pointer "
-              << window->Label2.mouseIcon().resource;
+              << name(window->Image1[11].picture()) << " | icon " << window->form().icon().resource
+              << " | mail pointer " << window->Label2.mouseIcon().resource;
         else
             s << "no about";
         s << " | shown";
@@ -100,13 +100,12 @@ TEST_F(AboutWindowTest, TheMailLinkOpensANewMailOwnedByTheAboutWindowInTheProgra
     frmAbout& window = open();
     window.form().click(window.Label2);
     ASSERT_EQ(h.shell.requests.size(), 1u);
-    EXPECT_EQ(h.shell.requests[0],
-              (ShellRequest{.owner = &window.form(),
-                            .operation = "Open",
-                            .file = "mailto:tappon.player@example.com?subject=Quillo3.00",
-                            .parameters = "",
-                            .directory = "/opt/tappon",
-                            .show = ShowCommand::Normal}));
+    EXPECT_EQ(h.shell.requests[0], (ShellRequest{.owner = &window.form(),
+                                                 .operation = "Open",
+                                                 .file = "mailto:tappon.player@example.com?subject=Quillo3.00",
+                                                 .parameters = "",
+                                                 .directory = "/opt/tappon",
+                                                 .show = ShowCommand::Normal}));
 }
 
 TEST_F(AboutWindowTest, EveryTextOfTheWindowIsItsDesignsAndNoCodeSetsOne)

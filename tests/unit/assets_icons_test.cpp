@@ -32,7 +32,8 @@ struct IconFile {
     std::vector<IconImage> images;
 };
 
-IconFile readIconFile(const Bytes& b) {
+IconFile readIconFile(const Bytes& b)
+{
     IconFile file{static_cast<int>(le16(b, 2)), {}};
     const unsigned count = le16(b, 4);
     for (unsigned i = 0; i < count; ++i) {
@@ -58,7 +59,8 @@ IconFile readIconFile(const Bytes& b) {
 
 // In the file; width, height, colours; bits per pixel in the entry and in the bitmap;
 // the bitmap's width and height (colours and mask: twice the image's).
-void expectSixteenColourIcon(const IconImage& i, int size) {
+void expectSixteenColourIcon(const IconImage& i, int size)
+{
     EXPECT_EQ((std::array{int(i.inFile), i.width, i.height, i.colourCount, i.field6, i.bitmapBits, i.bitmapWidth,
                           i.bitmapHeight}),
               (std::array{1, size, size, 16, 4, 4, size, 2 * size}));
@@ -68,7 +70,8 @@ class ScaleTest : public ::testing::TestWithParam<int> {
 protected:
     // The file name at this scale: "name.ext" or "name@2x.ext". Sizes named in the
     // tests' names are those at 1x.
-    static std::string at(const std::string& name) {
+    static std::string at(const std::string& name)
+    {
         const std::size_t dot = name.rfind('.');
         return GetParam() == 1 ? name : name.substr(0, dot) + "@2x" + name.substr(dot);
     }
@@ -77,7 +80,8 @@ protected:
 
 using IconTest = ScaleTest;
 
-TEST_P(IconTest, TheApplicationIconHoldsA32AndA16PixelImageOfSixteenColours) {
+TEST_P(IconTest, TheApplicationIconHoldsA32AndA16PixelImageOfSixteenColours)
+{
     const IconFile icon = readIconFile(readAsset(at("icons/tappon.ico")));
     EXPECT_EQ(icon.type, 1);
     ASSERT_EQ(icon.images.size(), 2u);
@@ -85,7 +89,8 @@ TEST_P(IconTest, TheApplicationIconHoldsA32AndA16PixelImageOfSixteenColours) {
     expectSixteenColourIcon(icon.images[1], scaled(16));
 }
 
-TEST_P(IconTest, TheAboutIconHoldsOne32PixelImageOfSixteenColours) {
+TEST_P(IconTest, TheAboutIconHoldsOne32PixelImageOfSixteenColours)
+{
     const IconFile icon = readIconFile(readAsset(at("pictures/about/icon.ico")));
     EXPECT_EQ(icon.type, 1);
     ASSERT_EQ(icon.images.size(), 1u);
@@ -94,19 +99,21 @@ TEST_P(IconTest, TheAboutIconHoldsOne32PixelImageOfSixteenColours) {
 
 using CursorTest = ScaleTest;
 
-TEST_P(CursorTest, TheHandIsATwoColour32PixelCursorPointingFromItsFingertip) {
+TEST_P(CursorTest, TheHandIsATwoColour32PixelCursorPointingFromItsFingertip)
+{
     // The hot spot (5, 0) is the tip of the pointing finger.
     const IconFile cursor = readIconFile(readAsset(at("pictures/about/hand.cur")));
     EXPECT_EQ(cursor.type, 2);
     ASSERT_EQ(cursor.images.size(), 1u);
     const IconImage& i = cursor.images[0];
     // In the file; width, height, colours; the hot spot; bits per pixel; the bitmap's height.
-    EXPECT_EQ((std::array{int(i.inFile), i.width, i.height, i.colourCount, i.field4, i.field6, i.bitmapBits,
-                          i.bitmapHeight}),
-              (std::array{1, scaled(32), scaled(32), 2, scaled(5), 0, 1, scaled(64)}));
+    EXPECT_EQ(
+        (std::array{int(i.inFile), i.width, i.height, i.colourCount, i.field4, i.field6, i.bitmapBits, i.bitmapHeight}),
+        (std::array{1, scaled(32), scaled(32), 2, scaled(5), 0, 1, scaled(64)}));
 }
 
-TEST_P(CursorTest, TheHotSpotPixelIsOpaque) {
+TEST_P(CursorTest, TheHotSpotPixelIsOpaque)
+{
     // A click lands where the fingertip is drawn: the AND mask leaves the hot spot opaque.
     const Bytes b = readAsset(at("pictures/about/hand.cur"));
     const std::uint32_t offset = le32(b, 6 + 12);
@@ -121,6 +128,5 @@ TEST_P(CursorTest, TheHotSpotPixelIsOpaque) {
 
 INSTANTIATE_TEST_SUITE_P(Scales, IconTest, ::testing::Values(1, 2));
 INSTANTIATE_TEST_SUITE_P(Scales, CursorTest, ::testing::Values(1, 2));
-
 
 }  // namespace

@@ -28,22 +28,26 @@ struct JpegFrame {
 };
 
 // The first start-of-frame segment, found by walking the segments from the start.
-std::optional<JpegFrame> jpegFrame(const Bytes& b) {
-    if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8) return std::nullopt;
+std::optional<JpegFrame> jpegFrame(const Bytes& b)
+{
+    if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8)
+        return std::nullopt;
     std::size_t at = 2;
     while (at + 4 <= b.size() && b[at] == 0xFF) {
         const int marker = b[at + 1];
-        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                                  marker != 0xCC;
+        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8
+                                  && marker != 0xCC;
         if (startOfFrame && at + 9 <= b.size())
             return JpegFrame{marker, static_cast<int>(be16(b, at + 7)), static_cast<int>(be16(b, at + 5))};
-        if (marker == 0xDA) return std::nullopt;  // scan data before any frame header
+        if (marker == 0xDA)
+            return std::nullopt;  // scan data before any frame header
         at += 2 + be16(b, at + 2);
     }
     return std::nullopt;
 }
 
-TEST(JpegTest, EveryJpegIsABaselineJpegOfItsStatedSize) {
+TEST(JpegTest, EveryJpegIsABaselineJpegOfItsStatedSize)
+{
     // Baseline (SOF0), never progressive, at the size the windows expect.
     const std::tuple<const char*, int, int> cases[] = {
         {"pictures/main/field.jpg", 377, 324},      {"pictures/splash/tile0.jpg", 53, 51},
@@ -75,22 +79,29 @@ struct Gif {
     std::vector<GifFrame> frames;
 };
 
-std::size_t skipSubBlocks(const Bytes& b, std::size_t at) {
-    while (b.at(at) != 0) at += b.at(at) + 1;
+std::size_t skipSubBlocks(const Bytes& b, std::size_t at)
+{
+    while (b.at(at) != 0)
+        at += b.at(at) + 1;
     return at + 1;
 }
 
-std::optional<Gif> readGif(const Bytes& b) {
-    if (text(b, 0, 6) != "GIF89a" && text(b, 0, 6) != "GIF87a") return std::nullopt;
+std::optional<Gif> readGif(const Bytes& b)
+{
+    if (text(b, 0, 6) != "GIF89a" && text(b, 0, 6) != "GIF87a")
+        return std::nullopt;
     Gif gif{static_cast<int>(le16(b, 6)), static_cast<int>(le16(b, 8)), {}};
     std::size_t at = 13;
-    if (b.at(10) & 0x80) at += 3u * (2u << (b.at(10) & 7));
+    if (b.at(10) & 0x80)
+        at += 3u * (2u << (b.at(10) & 7));
     bool transparentNext = false;
     while (at < b.size()) {
         const std::uint8_t block = b[at];
-        if (block == 0x3B) return gif;
+        if (block == 0x3B)
+            return gif;
         if (block == 0x21) {
-            if (b.at(at + 1) == 0xF9) transparentNext = (b.at(at + 3) & 1) != 0;
+            if (b.at(at + 1) == 0xF9)
+                transparentNext = (b.at(at + 3) & 1) != 0;
             at = skipSubBlocks(b, at + 2);
         } else if (block == 0x2C) {
             gif.frames.push_back(GifFrame{static_cast<int>(le16(b, at + 1)), static_cast<int>(le16(b, at + 3)),
@@ -99,7 +110,8 @@ std::optional<Gif> readGif(const Bytes& b) {
             transparentNext = false;
             const std::uint8_t flags = b.at(at + 9);
             at += 10;
-            if (flags & 0x80) at += 3u * (2u << (flags & 7));
+            if (flags & 0x80)
+                at += 3u * (2u << (flags & 7));
             at = skipSubBlocks(b, at + 1);  // after the LZW code size
         } else {
             return std::nullopt;
@@ -108,7 +120,8 @@ std::optional<Gif> readGif(const Bytes& b) {
     return std::nullopt;  // no trailer
 }
 
-TEST(OpaqueGifTest, EveryOtherGifIsOneOpaqueFrameFillingItsStatedSize) {
+TEST(OpaqueGifTest, EveryOtherGifIsOneOpaqueFrameFillingItsStatedSize)
+{
     // Button symbols, the about banner and the logo frames (the slogan banner is below):
     // one frame, the whole picture, no transparent colour.
     std::vector<std::tuple<std::string, int, int>> cases = {
@@ -130,7 +143,8 @@ TEST(OpaqueGifTest, EveryOtherGifIsOneOpaqueFrameFillingItsStatedSize) {
     }
 }
 
-TEST(SplashBannerTest, IsOneTransparentFrameFillingItsStatedSize) {
+TEST(SplashBannerTest, IsOneTransparentFrameFillingItsStatedSize)
+{
     // The slogan banner: one 208 x 44 frame, the whole picture, with a transparent
     // colour that lets the window's black through; at 2x twice as large.
     for (const int scale : {1, 2}) {
@@ -146,7 +160,8 @@ TEST(SplashBannerTest, IsOneTransparentFrameFillingItsStatedSize) {
     }
 }
 
-TEST(LogoAnimationTest, NeighbouringFramesDiffer) {
+TEST(LogoAnimationTest, NeighbouringFramesDiffer)
+{
     // Each of the nine logo frames is a step of the motion, not a repeat of the last.
     for (int i = 1; i < 9; ++i) {
         const std::string before = "pictures/about/logo" + std::to_string(i - 1) + ".gif";

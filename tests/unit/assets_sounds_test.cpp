@@ -24,8 +24,10 @@ struct Wav {
     std::vector<int> samples;  // 16-bit mono samples
 };
 
-std::optional<Wav> readWav(const Bytes& b) {
-    if (text(b, 0, 4) != "RIFF" || text(b, 8, 4) != "WAVE") return std::nullopt;
+std::optional<Wav> readWav(const Bytes& b)
+{
+    if (text(b, 0, 4) != "RIFF" || text(b, 8, 4) != "WAVE")
+        return std::nullopt;
     Wav wav;
     bool haveFormat = false;
     std::size_t at = 12;
@@ -33,7 +35,8 @@ std::optional<Wav> readWav(const Bytes& b) {
         const std::string id = text(b, at, 4);
         const std::uint32_t size = le32(b, at + 4);
         const std::size_t body = at + 8;
-        if (body + size > b.size()) return std::nullopt;
+        if (body + size > b.size())
+            return std::nullopt;
         if (id == "fmt ") {
             wav.format = le16(b, body);
             wav.channels = le16(b, body + 2);
@@ -52,18 +55,22 @@ std::optional<Wav> readWav(const Bytes& b) {
 
 class SoundTest : public ::testing::TestWithParam<const char*> {
 protected:
-    Wav wav() const {
+    Wav wav() const
+    {
         const std::optional<Wav> w = readWav(readAsset(std::string("Sound/") + GetParam()));
         return w.value_or(Wav{});
     }
-    static int peak(const std::vector<int>& samples, std::size_t from, std::size_t to) {
+    static int peak(const std::vector<int>& samples, std::size_t from, std::size_t to)
+    {
         int highest = 0;
-        for (std::size_t i = from; i < to && i < samples.size(); ++i) highest = std::max(highest, std::abs(samples[i]));
+        for (std::size_t i = from; i < to && i < samples.size(); ++i)
+            highest = std::max(highest, std::abs(samples[i]));
         return highest;
     }
 };
 
-TEST_P(SoundTest, IsSixteenBitMonoPcmAt44100Hertz) {
+TEST_P(SoundTest, IsSixteenBitMonoPcmAt44100Hertz)
+{
     const Wav w = wav();
     EXPECT_EQ(w.format, 1u);
     EXPECT_EQ(w.channels, 1u);
@@ -71,19 +78,22 @@ TEST_P(SoundTest, IsSixteenBitMonoPcmAt44100Hertz) {
     EXPECT_EQ(w.bits, 16u);
 }
 
-TEST_P(SoundTest, LastsLessThanHalfASecond) {
+TEST_P(SoundTest, LastsLessThanHalfASecond)
+{
     const Wav w = wav();
     ASSERT_FALSE(w.samples.empty());
     EXPECT_LT(w.samples.size(), 44100u / 2);
 }
 
-TEST_P(SoundTest, IsClearlyAudible) {
+TEST_P(SoundTest, IsClearlyAudible)
+{
     // A peak of at least a quarter of full scale.
     const Wav w = wav();
     EXPECT_GE(peak(w.samples, 0, w.samples.size()), 32768 / 4);
 }
 
-TEST_P(SoundTest, StartsAndEndsWithoutAClick) {
+TEST_P(SoundTest, StartsAndEndsWithoutAClick)
+{
     // The first and the last sample are within 1 % of full scale of silence.
     const Wav w = wav();
     ASSERT_FALSE(w.samples.empty());
@@ -91,7 +101,8 @@ TEST_P(SoundTest, StartsAndEndsWithoutAClick) {
     EXPECT_LT(std::abs(w.samples.back()), 328);
 }
 
-TEST_P(SoundTest, HasNoSilencePaddedAtTheEnd) {
+TEST_P(SoundTest, HasNoSilencePaddedAtTheEnd)
+{
     // The player adds its own silence; the file stops where the sound dies away, so
     // its last 30 ms still hold sound above -60 dBFS.
     const Wav w = wav();
@@ -107,12 +118,13 @@ INSTANTIATE_TEST_SUITE_P(Effects, SoundTest, ::testing::Values("du.WAV", "Ding.W
                              return name == "2" ? std::string("Two") : name;
                          });
 
-TEST(SoundsTest, TheFourEffectsAreDifferentSounds) {
-    const std::vector<Bytes> sounds{readAsset("Sound/du.WAV"), readAsset("Sound/Ding.WAV"),
-                                    readAsset("Sound/2.WAV"), readAsset("Sound/Gun.WAV")};
+TEST(SoundsTest, TheFourEffectsAreDifferentSounds)
+{
+    const std::vector<Bytes> sounds{readAsset("Sound/du.WAV"), readAsset("Sound/Ding.WAV"), readAsset("Sound/2.WAV"),
+                                    readAsset("Sound/Gun.WAV")};
     for (std::size_t i = 0; i < sounds.size(); ++i)
-        for (std::size_t j = i + 1; j < sounds.size(); ++j) EXPECT_NE(sounds[i], sounds[j]) << i << " " << j;
+        for (std::size_t j = i + 1; j < sounds.size(); ++j)
+            EXPECT_NE(sounds[i], sounds[j]) << i << " " << j;
 }
-
 
 }  // namespace

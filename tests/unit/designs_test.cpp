@@ -4,10 +4,10 @@
 // order, and pictures that exist among the program's resources.
 #include "designs/designs.h"
 #include "platform/controls/button.h"
-#include "platform/window/form.h"
 #include "platform/controls/label.h"
 #include "platform/controls/line.h"
 #include "platform/controls/menu_item.h"
+#include "platform/window/form.h"
 #include "tests/support/asset_bytes.h"
 #include "tests/support/harness.h"
 
@@ -68,7 +68,8 @@ TEST_P(DesignTest, TheFocusOrderHasNoTiesAndOnlyFocusableKinds)
         if (c.tabIndex < 0)
             continue;
         EXPECT_TRUE(tabIndexes.insert(c.tabIndex).second) << c.name;
-        EXPECT_TRUE(c.kind == ControlKind::PictureBox || c.kind == ControlKind::TextBox || c.kind == ControlKind::Button)
+        EXPECT_TRUE(c.kind == ControlKind::PictureBox || c.kind == ControlKind::TextBox
+                    || c.kind == ControlKind::Button)
             << c.name;
     }
 }
@@ -106,9 +107,11 @@ TEST_P(DesignTest, EveryBuiltControlStartsAsDesigned)
         EXPECT_EQ(c.kind(), d.kind);
         EXPECT_EQ(c.container() ? c.container()->name() : std::string(), d.container);
         if (const auto* line = dynamic_cast<const Line*>(&c)) {
-            EXPECT_EQ((std::array{line->x1(), line->y1(), line->x2(), line->y2()}), (std::array{d.x1, d.y1, d.x2, d.y2}));
+            EXPECT_EQ((std::array{line->x1(), line->y1(), line->x2(), line->y2()}),
+                      (std::array{d.x1, d.y1, d.x2, d.y2}));
         } else {
-            EXPECT_EQ((std::array{c.left(), c.top(), c.width(), c.height()}), (std::array{d.left, d.top, d.width, d.height}));
+            EXPECT_EQ((std::array{c.left(), c.top(), c.width(), c.height()}),
+                      (std::array{d.left, d.top, d.width, d.height}));
         }
         EXPECT_EQ(c.visible(), d.visible);
         EXPECT_EQ(c.enabled(), d.enabled);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Tappon developers
-#include "platform/window/application.h"
 #include "platform/controls/button.h"
 #include "platform/controls/label.h"
 #include "platform/controls/menu_item.h"
 #include "platform/controls/picture_box.h"
 #include "platform/controls/text_box.h"
 #include "platform/controls/timer.h"
+#include "platform/window/application.h"
 #include "tests/support/harness.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,9 @@ public:
         Form& f = form();
         f.get<Button>("Go").onClick = [this] { log += "Go;"; };
         f.get<Button>("Back").onClick = [this] { log += "Back;"; };
-        f.get<PictureBox>("Field").onKeyPress = [this](std::int16_t key) { log += "Field:" + std::to_string(key) + ";"; };
+        f.get<PictureBox>("Field").onKeyPress = [this](std::int16_t key) {
+            log += "Field:" + std::to_string(key) + ";";
+        };
         f.get<TextBox>("Entry").onKeyPress = [this](std::int16_t key) { log += "Entry:" + std::to_string(key) + ";"; };
         f.get<MenuItem>("run").onClick = [this] { log += "run;"; };
         f.get<MenuItem>("halt").onClick = [this] { log += "halt;"; };
@@ -103,7 +105,8 @@ TEST_F(FormTest, DisablingAContainerMovesTheFocusOffItsChildren)
 {
     FormDesign d = sampleDesign("nested");
     d.controls.push_back(ControlDesign{.kind = ControlKind::PictureBox, .name = "Panel", .tabIndex = 7});
-    d.controls.push_back(ControlDesign{.kind = ControlKind::Button, .name = "Inner", .container = "Panel", .tabIndex = 8});
+    d.controls.push_back(
+        ControlDesign{.kind = ControlKind::Button, .name = "Inner", .container = "Panel", .tabIndex = 8});
     WindowB& b = h.app.load<WindowB>(d);
     Button& inner = b.form().get<Button>("Inner");
     b.form().setFocus(inner);

@@ -55,10 +55,10 @@ TEST_F(GameClockTest, TheVerdictsAtTheirBoundaries)
     // Up to 0.7 x target "Harder！", below the target "Come on ！", from 1.2 x target
     // "Very good！", none between; 30 is the target of a one-minute beginner's game.
     const std::tuple<std::int32_t, int, const char*> cases[] = {
-        {10, 7, "Harder！"},  {10, 8, "Come on ！"},  {10, 9, "Come on ！"},    {10, 10, "(none)"},
-        {10, 11, "(none)"},   {10, 12, "Very good！"}, {10, 40, "Very good！"},  {20, 14, "Harder！"},
-        {20, 15, "Come on ！"}, {30, 21, "Harder！"},  {30, 22, "Come on ！"},   {30, 29, "Come on ！"},
-        {30, 30, "(none)"},   {30, 35, "(none)"},    {30, 36, "Very good！"},
+        {10, 7, "Harder！"},    {10, 8, "Come on ！"},   {10, 9, "Come on ！"},   {10, 10, "(none)"},
+        {10, 11, "(none)"},     {10, 12, "Very good！"}, {10, 40, "Very good！"}, {20, 14, "Harder！"},
+        {20, 15, "Come on ！"}, {30, 21, "Harder！"},    {30, 22, "Come on ！"},  {30, 29, "Come on ！"},
+        {30, 30, "(none)"},     {30, 35, "(none)"},      {30, 36, "Very good！"},
     };
     for (const auto& [target, hits, title] : cases) {
         click(game.Command2);

@@ -26,7 +26,7 @@ protected:
     {
         EXPECT_EQ(game.Timer1.enabled(), game.Timer2.enabled());
         return {game.Command1.enabled(), game.Command2.enabled(), game.Command3.enabled(), game.pause1.enabled(),
-                game.Picture1.enabled(),  game.Text1.enabled(),    game.Timer1.enabled(),   game.paused};
+                game.Picture1.enabled(), game.Text1.enabled(),    game.Timer1.enabled(),   game.paused};
     }
 };
 

@@ -96,7 +96,7 @@ TEST_F(GameTest, TheHitCountStopsAtItsLargestValueInsteadOfOverflowing)
     type("ab");
     EXPECT_EQ(game.hitCount, 32767);
     EXPECT_EQ(game.Label4.caption(), "32767");
-    EXPECT_EQ(h.sound.played.size(), 2u);  // the second hit still sounds
+    EXPECT_EQ(h.sound.played.size(), 2u);      // the second hit still sounds
     EXPECT_NE(game.Label1[2].caption(), "b");  // and respawns
     EXPECT_FALSE(h.app.ended());
 }

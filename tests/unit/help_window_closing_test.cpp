@@ -66,7 +66,8 @@ TEST_F(HelpWindowTest, ACloseRequestDuringTheSlideInStillEndsWithTheWindowUnload
     for (int ticks = 0; ticks < 6; ++ticks)
         for (const int offsetMs : {0, 20})
             for (int way = 0; way < 3; ++way) {
-                SCOPED_TRACE(::testing::Message() << "after " << ticks << " ticks and " << offsetMs << " ms, way " << way);
+                SCOPED_TRACE(::testing::Message()
+                             << "after " << ticks << " ticks and " << offsetMs << " ms, way " << way);
                 Frmhelp& window = open();
                 h.advanceMs(ticks * 50 + offsetMs);
                 ASSERT_TRUE(window.Timer1.enabled());

@@ -42,14 +42,26 @@ TEST_F(HelpWindowTest, ThreeOpeningsPlayAsTheTranscriptSays)
         return s.str();
     };
     const auto write = [&](const std::string& line) {
-        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line << '\n';
+        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line
+                   << '\n';
     };
-    h.sound.onPlay = [&](const std::string& path) { write("sound " + path.substr(path.rfind('/') + 1) + " | " + state()); };
+    h.sound.onPlay = [&](const std::string& path) {
+        write("sound " + path.substr(path.rfind('/') + 1) + " | " + state());
+    };
     const std::map<int, std::function<void()>> script = {
         {0, [&] { open(); }},
-        {400, [&] { help()->form().keyDown(65); help()->form().mouseDown(nullptr, kRightButton, 0, 0, 0); }},
+        {400,
+         [&] {
+             help()->form().keyDown(65);
+             help()->form().mouseDown(nullptr, kRightButton, 0, 0, 0);
+         }},
         {450, [&] { help()->form().keyDown(kEsc); }},
-        {520, [&] { help()->form().keyDown(kEsc); help()->form().mouseDown(nullptr, kLeftButton, 0, 0, 0); help()->form().click(help()->Label1); }},
+        {520,
+         [&] {
+             help()->form().keyDown(kEsc);
+             help()->form().mouseDown(nullptr, kLeftButton, 0, 0, 0);
+             help()->form().click(help()->Label1);
+         }},
         {1000, [&] { open(); }},
         {1400, [&] { help()->form().mouseDown(nullptr, kLeftButton, 0, 600, 4500); }},
         {2000, [&] { open(); }},

@@ -13,13 +13,15 @@ namespace {
 
 TEST(NumericTest, AcceptsPlainNumbersWithBlanksSignPointAndExponent)
 {
-    for (const char* text : {"1", "999", " 1", "1 ", "-1", "+2", "2.5", ".5", "5.", "0.01", "1e3", "1E-2", "-1.5e+2", "1d2"})
+    for (const char* text :
+         {"1", "999", " 1", "1 ", "-1", "+2", "2.5", ".5", "5.", "0.01", "1e3", "1E-2", "-1.5e+2", "1d2"})
         EXPECT_TRUE(isNumeric(text)) << text;
 }
 
 TEST(NumericTest, RejectsEmptySignsAloneAndTrailingText)
 {
-    for (const char* text : {"", " ", "abc", "-", "+", ".", "1a", "a1", "1 2", "1..2", "1e", "e5", "0x1", "inf", "nan", "1,5", "$5"})
+    for (const char* text :
+         {"", " ", "abc", "-", "+", ".", "1a", "a1", "1 2", "1..2", "1e", "e5", "0x1", "inf", "nan", "1,5", "$5"})
         EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
 }
 

@@ -54,7 +54,6 @@ protected:
         EXPECT_EQ(h.messageBox.shown[0].title, "");
         EXPECT_EQ(h.messageBox.shown[0].icon, MessageIcon::None);
     }
-
 };
 
 // GetKeyValue
@@ -83,8 +82,8 @@ TEST_F(RegistryLookupTest, EachKindOfValueReadsAsItsRuleSays)
          Registry::Value{Registry::kTypeDword, {0x0A, 0x00, 0x00, 0x00}}, "1", "4106"},
         {"a value of another type leaves the text as passed and counts as read",
          Registry::Value{kTypeBinary, {1, 2, 3}}, "before", "before"},
-        {"the value buffer holds 1024 bytes", Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')},
-         "", std::string(1024, 'a')},
+        {"the value buffer holds 1024 bytes",
+         Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1024, 'a')}, "", std::string(1024, 'a')},
         {"a value of 1025 bytes fails the query and empties the text",
          Registry::Value{Registry::kTypeString, std::vector<std::uint8_t>(1025, 'a')}, "x", "", false},
     };

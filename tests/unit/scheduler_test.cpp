@@ -37,8 +37,8 @@ TEST(SchedulerGridTest, LateDispatchKeepsTheGridAndAStallTicksOnceAndRephases)
     // catch-up ticks; and no deadline is ever ticked twice, even by a second wake.
     struct Case {
         const char* what;
-        int firstWakeLate;  // ms after the first deadline
-        int laterWakesLate;  // ms after every later deadline
+        int firstWakeLate;             // ms after the first deadline
+        int laterWakesLate;            // ms after every later deadline
         std::vector<long long> ticks;  // in the first 400 ms
     };
     const Case cases[] = {

@@ -3,10 +3,9 @@
 // A whole game played from a script against the seeded generator, written down tick by
 // tick: every letter's caption and place, the labels, the title's length, which
 // controls are enabled, every effect, every message box and every message for the
-// screen reader, each with the moment it happened. The transcript is compared with the one checked in beside this file, so
-// any change in what a player would see or hear shows up, including the orders that
-// matter: the letters in a tick and in the judging of a key, the respawns of a start,
-// the steps of the stop and of the verdict.
+// screen reader, each with the moment it happened. The transcript is compared with the one checked in beside this file,
+// so any change in what a player would see or hear shows up, including the orders that matter: the letters in a tick
+// and in the judging of a key, the respawns of a start, the steps of the stop and of the verdict.
 #include "tests/support/game_fixture.h"
 #include "tests/support/golden.h"
 
@@ -30,7 +29,8 @@ protected:
         h.messageBox.whileOpen = [this](const testing::ShownMessage& box) {
             write("box \"" + box.title + "\" \"" + box.prompt + "\"");
         };
-        h.app.scheduler().setOnTick([this](const std::string& name) { ticked += " " + name.substr(name.find('.') + 1); });
+        h.app.scheduler().setOnTick(
+            [this](const std::string& name) { ticked += " " + name.substr(name.find('.') + 1); });
         transcript << "# ms    event | Label1(0..4) caption left,top | Label4 Label5 Label10 | title length"
                       " | enabled: Command1 Command2 Command3 pause1 Text1 Picture1 Timer1 Timer2 | paused\n";
     }
@@ -39,8 +39,9 @@ protected:
     void write(const std::string& event)
     {
         char moment[16];
-        std::snprintf(moment, sizeof moment, "%6lld ",
-                      static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count()));
+        std::snprintf(
+            moment, sizeof moment, "%6lld ",
+            static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count()));
         transcript << moment << event << " |";
         for (int i = 0; i < 5; ++i) {
             const Label& letter = game.Label1[i];
@@ -48,9 +49,9 @@ protected:
         }
         transcript << " | " << game.Label4.caption() << ' ' << game.Label5.caption() << ' ' << game.Label10.caption()
                    << " | " << game.form().caption().size() << " | ";
-        for (const Control* control : std::initializer_list<const Control*>{
-                 &game.Command1, &game.Command2, &game.Command3, &game.pause1, &game.Text1, &game.Picture1,
-                 &game.Timer1, &game.Timer2})
+        for (const Control* control :
+             std::initializer_list<const Control*>{&game.Command1, &game.Command2, &game.Command3, &game.pause1,
+                                                   &game.Text1, &game.Picture1, &game.Timer1, &game.Timer2})
             transcript << (control->enabled() ? '+' : '-');
         transcript << " | " << (game.paused ? "paused" : "-") << '\n';
     }
@@ -78,7 +79,11 @@ TEST_F(ScriptedGameTest, AWholeGamePlaysAsTheTranscriptSays)
     const Step script[] = {
         {100, "start .2 minutes", [&] { startGame(".2"); }},
         {1000, "key hits Label1(1)", [&] { typeCaptionOf(1); }},
-        {2000, "key hits Label1(4), which comes back as Label1(3)", [&] { nextRespawnShows(3); typeCaptionOf(4); }},
+        {2000, "key hits Label1(4), which comes back as Label1(3)",
+         [&] {
+             nextRespawnShows(3);
+             typeCaptionOf(4);
+         }},
         {2000, "key hits Label1(4) and Label1(3)", [&] { typeCaptionOf(3); }},
         {3000, "level advanced", [&] { click(game.jibie[3]); }},
         {4000, "pause", [&] { click(game.Command3); }},

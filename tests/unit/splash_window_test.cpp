@@ -29,9 +29,9 @@ TEST_F(SplashWindowTest, TheSplashPlaysAsTheTranscriptSays)
         if (splashLoaded()) {
             const Shape& bar = splash.Shape2;
             const Color c = bar.borderColor();
-            s << "tick " << splash.splashTicks << " | tiles " << splash.Image1[0].visible() << splash.Image1[1].visible()
-              << splash.Image1[2].visible() << " | bar " << bar.visible() << ' ' << bar.left() << '+' << bar.width()
-              << " rgb " << int(c.r) << ',' << int(c.g) << ',' << int(c.b);
+            s << "tick " << splash.splashTicks << " | tiles " << splash.Image1[0].visible()
+              << splash.Image1[1].visible() << splash.Image1[2].visible() << " | bar " << bar.visible() << ' '
+              << bar.left() << '+' << bar.width() << " rgb " << int(c.r) << ',' << int(c.g) << ',' << int(c.b);
         } else {
             s << "splash unloaded";
         }
@@ -46,9 +46,12 @@ TEST_F(SplashWindowTest, TheSplashPlaysAsTheTranscriptSays)
         return s.str();
     };
     const auto write = [&](const std::string& line) {
-        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line << '\n';
+        transcript << std::chrono::duration_cast<std::chrono::milliseconds>(h.clock.now()).count() << ' ' << line
+                   << '\n';
     };
-    h.sound.onPlay = [&](const std::string& path) { write("sound " + path.substr(path.rfind('/') + 1) + " | " + state()); };
+    h.sound.onPlay = [&](const std::string& path) {
+        write("sound " + path.substr(path.rfind('/') + 1) + " | " + state());
+    };
     std::string last;
     for (int ms = 0; ms <= 3000; ++ms, h.advanceMs(1))
         if (const std::string now = state(); now != last)

@@ -47,7 +47,8 @@ std::optional<QByteArray> propertyOf(xcb_window_t window, xcb_atom_t name)
     xcb_get_property_reply_t* reply = xcb_get_property_reply(connection(), cookie, nullptr);
     std::optional<QByteArray> result;
     if (reply && reply->type != XCB_ATOM_NONE)
-        result = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+        result = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                            xcb_get_property_value_length(reply));
     std::free(reply);
     return result;
 }

@@ -3,10 +3,10 @@
 #include "platform/qt/accessibility/accessibility.h"
 
 #include "platform/controls/button.h"
-#include "platform/window/form.h"
 #include "platform/controls/label.h"
-#include "platform/qt/window/form_view.h"
 #include "platform/qt/views/label_view.h"
+#include "platform/qt/window/form_view.h"
+#include "platform/window/form.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

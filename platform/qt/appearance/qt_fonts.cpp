@@ -25,8 +25,8 @@ QString registerOwnSongFace()
     const QResource resource(QStringLiteral(":/fonts/tappon-song.ttf"));
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return {};
-    const int id = QFontDatabase::addApplicationFontFromData(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
+    const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+        reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size())));
     return id < 0 ? QString() : QFontDatabase::applicationFontFamilies(id).value(0);
 }
 

@@ -58,9 +58,12 @@ QStringList searchPath()
 const QStringList& PathRegistry::defaultTools()
 {
     static const QStringList tools{
-        QStringLiteral("hardinfo"),           QStringLiteral("gnome-system-monitor"),
-        QStringLiteral("plasma-systemmonitor"), QStringLiteral("ksysguard"),
-        QStringLiteral("xfce4-taskmanager"),  QStringLiteral("lxtask"),
+        QStringLiteral("hardinfo"),
+        QStringLiteral("gnome-system-monitor"),
+        QStringLiteral("plasma-systemmonitor"),
+        QStringLiteral("ksysguard"),
+        QStringLiteral("xfce4-taskmanager"),
+        QStringLiteral("lxtask"),
         QStringLiteral("mate-system-monitor"),
     };
     return tools;

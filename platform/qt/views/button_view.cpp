@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/button_view.h"
 
-#include "platform/qt/window/form_input.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/appearance/qt_colors.h"
+#include "platform/qt/window/form_input.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -70,8 +70,10 @@ QPixmap ButtonView::greyedPicture(const QColor& face) const
 {
     // The picture lies on the button's own grey: greyed, that ground stays the face's
     // colour, as the rest of the button, rather than paling into a lighter square.
-    const QImage normal = icon().pixmap(iconSize(), devicePixelRatio()).toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage greyed = icon().pixmap(iconSize(), devicePixelRatio(), QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage normal =
+        icon().pixmap(iconSize(), devicePixelRatio()).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage greyed =
+        icon().pixmap(iconSize(), devicePixelRatio(), QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
     if (greyed.size() != normal.size())
         return QPixmap::fromImage(greyed);
     const QRgb ground = face.rgba();
@@ -137,7 +139,8 @@ void ButtonView::paintEvent(QPaintEvent* event)
     if (!icon().isNull()) {
         QRect target(QPoint(), iconSize());
         target.moveCenter(inside.center());
-        painter.drawPixmap(target, isEnabled() ? icon().pixmap(iconSize(), devicePixelRatio()) : greyedPicture(face.color()));
+        painter.drawPixmap(target,
+                           isEnabled() ? icon().pixmap(iconSize(), devicePixelRatio()) : greyedPicture(face.color()));
     }
     if (!text().isEmpty())
         style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/control_view.h"
 
-#include "platform/window/form.h"
+#include "platform/design/twips.h"
+#include "platform/qt/appearance/qt_fonts.h"
 #include "platform/qt/window/key_codes.h"
 #include "platform/qt/window/mirrored_form.h"
-#include "platform/qt/appearance/qt_fonts.h"
-#include "platform/design/twips.h"
+#include "platform/window/form.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -51,8 +51,8 @@ void ControlView::apply(Property property)
 
 void ControlView::applyGeometry()
 {
-    widget()->setGeometry(twipsToPixels(control_.left()), twipsToPixels(control_.top()), twipsToPixels(control_.width()),
-                          twipsToPixels(control_.height()));
+    widget()->setGeometry(twipsToPixels(control_.left()), twipsToPixels(control_.top()),
+                          twipsToPixels(control_.width()), twipsToPixels(control_.height()));
 }
 
 Form* ControlView::liveForm() const

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/controls/control.h"
-#include "platform/design/font.h"
 #include "platform/controls/property.h"
+#include "platform/design/font.h"
 
 #include <QFont>
 #include <QPoint>

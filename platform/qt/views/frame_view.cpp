@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/frame_view.h"
 
-#include "platform/window/form.h"
 #include "platform/qt/appearance/qt_colors.h"
+#include "platform/window/form.h"
 
 #include <QPainter>
 

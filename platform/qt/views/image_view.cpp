@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/image_view.h"
 
-#include "platform/window/form.h"
-#include "platform/qt/appearance/picture_cache.h"
 #include "platform/design/twips.h"
+#include "platform/qt/appearance/picture_cache.h"
+#include "platform/window/form.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/label_view.h"
 
-#include "platform/window/form.h"
-#include "platform/qt/views/picture_box_view.h"
+#include "platform/design/twips.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/appearance/qt_colors.h"
 #include "platform/qt/program/trace.h"
-#include "platform/design/twips.h"
+#include "platform/qt/views/picture_box_view.h"
+#include "platform/window/form.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -30,8 +30,8 @@ double designLineHeightPerPixel(const Label& label)
         if (design.name != label.name() || design.index != label.index())
             continue;
         const std::optional<Font>& font = design.font ? design.font : form.font;
-        if (!design.autoSize || !font || font->points <= 0.0f || design.height <= 0.0f ||
-            design.caption.find('\n') != std::string::npos)
+        if (!design.autoSize || !font || font->points <= 0.0f || design.height <= 0.0f
+            || design.caption.find('\n') != std::string::npos)
             return 0.0;
         return (design.height / kTwipsPerPixel) / (font->points * 4.0 / 3.0);
     }
@@ -57,7 +57,10 @@ QFont sizedToLine(QFont font, int lineHeight)
 }  // namespace
 
 LabelView::LabelView(const ControlViewOwner& owner, Label& label, QWidget* parent, PictureBoxView* drawnBy)
-    : QLabel(parent), ControlView(owner, label), label_(label), drawnBy_(drawnBy),
+    : QLabel(parent),
+      ControlView(owner, label),
+      label_(label),
+      drawnBy_(drawnBy),
       designLineHeightPerPixel_(designLineHeightPerPixel(label))
 {
     // Hidden for good: a hidden widget moves without repainting anything.
@@ -169,12 +172,15 @@ void LabelView::fitToText()
     const QFontMetrics metrics(font());
     const QString caption = text();
     // Script faces draw past their advance; the label takes the whole of the ink.
-    const int width = caption.isEmpty() ? 0 : std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).right() + 1);
+    const int width = caption.isEmpty()
+                          ? 0
+                          : std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).right() + 1);
     int height = std::max(metrics.height(), designLineHeight_);
     // A face with a tight line (as the Song face at small sizes) puts the underline below it.
     if (font().underline()) {
         const QFontMetricsF exact(font());
-        height = std::max(height, static_cast<int>(std::ceil(exact.ascent() + exact.underlinePos() + exact.lineWidth())));
+        height = std::max(height,
+                          static_cast<int>(std::ceil(exact.ascent() + exact.underlinePos() + exact.lineWidth())));
     }
     label_.setMeasuredSize(pixelsToTwips(width), pixelsToTwips(height));
     applyGeometry();

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/line_view.h"
 
-#include "platform/window/form.h"
-#include "platform/qt/appearance/qt_colors.h"
 #include "platform/design/twips.h"
+#include "platform/qt/appearance/qt_colors.h"
+#include "platform/window/form.h"
 
 #include <QPainter>
 
@@ -31,8 +31,8 @@ void LineView::applyGeometry()
     const int x2 = twipsToPixels(line_.x2());
     const int y2 = twipsToPixels(line_.y2());
     const int pad = margin();
-    setGeometry(std::min(x1, x2) - pad, std::min(y1, y2) - pad,
-                std::abs(x2 - x1) + 2 * pad + 1, std::abs(y2 - y1) + 2 * pad + 1);
+    setGeometry(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::abs(x2 - x1) + 2 * pad + 1,
+                std::abs(y2 - y1) + 2 * pad + 1);
 }
 
 void LineView::paintEvent(QPaintEvent*)

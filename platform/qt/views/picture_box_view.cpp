@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/picture_box_view.h"
 
-#include "platform/qt/window/form_input.h"
-#include "platform/qt/views/label_view.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/appearance/qt_colors.h"
+#include "platform/qt/views/label_view.h"
+#include "platform/qt/window/form_input.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -126,8 +126,8 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         const QRect area = exposed & innerRect;
         if (area.isEmpty())
             continue;
-        const QRect pictured =
-            picture.isNull() ? QRect() : area & QRect(inner, picture.deviceIndependentSize().toSize());
+        const QRect pictured = picture.isNull() ? QRect()
+                                                : area & QRect(inner, picture.deviceIndependentSize().toSize());
         if (pictured != area)
             painter.fillRect(area, back);
         if (pictured.isEmpty())

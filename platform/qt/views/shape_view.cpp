@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/views/shape_view.h"
 
-#include "platform/window/form.h"
-#include "platform/qt/appearance/qt_colors.h"
 #include "platform/design/twips.h"
+#include "platform/qt/appearance/qt_colors.h"
+#include "platform/window/form.h"
 
 #include <QPainter>
 

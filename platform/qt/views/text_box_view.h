@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/qt/views/control_view.h"
 #include "platform/controls/text_box.h"
+#include "platform/qt/views/control_view.h"
 
 #include <QLineEdit>
 

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/client_area.h"
 
-#include "platform/qt/window/form_input.h"
-#include "platform/qt/window/mirrored_form.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/appearance/qt_colors.h"
+#include "platform/qt/window/form_input.h"
+#include "platform/qt/window/mirrored_form.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/form_input.h"
 
-#include "platform/window/form.h"
 #include "platform/controls/menu_item.h"
-#include "platform/qt/window/key_codes.h"
-#include "platform/qt/views/menu_item_view.h"
-#include "platform/qt/window/mirrored_form.h"
-#include "platform/qt/program/trace.h"
 #include "platform/design/twips.h"
+#include "platform/qt/program/trace.h"
+#include "platform/qt/views/menu_item_view.h"
+#include "platform/qt/window/key_codes.h"
+#include "platform/qt/window/mirrored_form.h"
+#include "platform/window/form.h"
 
 #include <QAction>
 #include <QKeyEvent>

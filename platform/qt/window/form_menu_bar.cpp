@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/form_menu_bar.h"
 
-#include "platform/window/form.h"
 #include "platform/controls/menu_item.h"
 #include "platform/qt/views/menu_item_view.h"
+#include "platform/window/form.h"
 
 #include <QMenu>
 #include <QMenuBar>

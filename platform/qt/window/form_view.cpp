@@ -2,15 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/form_view.h"
 
+#include "platform/design/twips.h"
 #include "platform/qt/accessibility/accessibility.h"
-#include "platform/qt/window/client_area.h"
-#include "platform/qt/views/control_view.h"
 #include "platform/qt/appearance/picture_cache.h"
 #include "platform/qt/appearance/qt_colors.h"
 #include "platform/qt/appearance/qt_fonts.h"
+#include "platform/qt/views/control_view.h"
+#include "platform/qt/window/client_area.h"
 #include "platform/qt/window/window_placement.h"
 #include "platform/qt/x11/x11_window_manager.h"
-#include "platform/design/twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -23,7 +23,10 @@
 namespace tappon {
 
 FormView::FormView(Form& form, CloseRequest onCloseRequested)
-    : QWidget(nullptr), form_(form), onCloseRequested_(std::move(onCloseRequested)), style_(windowStyleOf(form.design()))
+    : QWidget(nullptr),
+      form_(form),
+      onCloseRequested_(std::move(onCloseRequested)),
+      style_(windowStyleOf(form.design()))
 {
     installAccessibleInterfaces();
     setObjectName(QString::fromStdString(form_.name()));
@@ -122,9 +125,9 @@ void FormView::showWindow(ShowMode mode, const Form* owner)
             offerFixedSizeActions(*this, mode == ShowMode::Modeless && form_.design().showInTaskbar);
         placement_->placeByStartPosition(owner);
     }
-    const bool centreAgain = !isVisible() && !style_.bypassesWindowManager && !placement_->frameAnswered() &&
-                             form_.design().startPosition != StartPosition::Manual && windowHandle() &&
-                             windowManagerRuns(*this);
+    const bool centreAgain = !isVisible() && !style_.bypassesWindowManager && !placement_->frameAnswered()
+                             && form_.design().startPosition != StartPosition::Manual && windowHandle()
+                             && windowManagerRuns(*this);
     const QRect area = centreAgain ? placement_->centringArea(owner) : QRect();
     // Where a compositor draws the windows, a window the window manager frames is not
     // seen until it stands where it belongs, its frame included.

@@ -2,9 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include "platform/window/form.h"
 #include "platform/controls/property.h"
-#include "platform/window/window_host.h"
 #include "platform/qt/views/control_widgets.h"
 #include "platform/qt/window/form_input.h"
 #include "platform/qt/window/form_menu_bar.h"
@@ -12,6 +10,8 @@
 #include "platform/qt/window/mirrored_form.h"
 #include "platform/qt/window/window_style.h"
 #include "platform/qt/window/window_title.h"
+#include "platform/window/form.h"
+#include "platform/window/window_host.h"
 
 #include <QFont>
 #include <QWidget>

@@ -127,8 +127,8 @@ constexpr std::array kByKey{
 // The keypad's own codes; with Num Lock off its digits are arrows, Home, ... and take
 // those keys' codes, its Enter is Enter.
 constexpr std::array kKeypad{
-    Pair{Qt::Key_Asterisk, 106}, Pair{Qt::Key_Plus, 107},   Pair{Qt::Key_Minus, 109},
-    Pair{Qt::Key_Period, 110},   Pair{Qt::Key_Comma, 110},  Pair{Qt::Key_Slash, 111},
+    Pair{Qt::Key_Asterisk, 106}, Pair{Qt::Key_Plus, 107},  Pair{Qt::Key_Minus, 109},
+    Pair{Qt::Key_Period, 110},   Pair{Qt::Key_Comma, 110}, Pair{Qt::Key_Slash, 111},
 };
 
 template <std::size_t N>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #pragma once
 
-#include <QtGlobal>
 #include <QtCore/qnamespace.h>
+#include <QtGlobal>
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/menu_shortcuts.h"
 
-#include "platform/window/form.h"
 #include "platform/qt/window/mirrored_form.h"
+#include "platform/window/form.h"
 
 #include <QAction>
 #include <QApplication>

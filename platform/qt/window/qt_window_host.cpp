@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/qt_window_host.h"
 
+#include "platform/qt/appearance/picture_cache.h"
+#include "platform/qt/window/form_view.h"
 #include "platform/window/application.h"
 #include "platform/window/form_pictures.h"
-#include "platform/qt/window/form_view.h"
-#include "platform/qt/appearance/picture_cache.h"
 
 #include <QCoreApplication>
 #include <QWindow>

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Tappon developers
 #include "platform/qt/window/window_placement.h"
 
-#include "platform/window/form.h"
-#include "platform/qt/x11/x11_window_manager.h"
 #include "platform/design/twips.h"
+#include "platform/qt/x11/x11_window_manager.h"
+#include "platform/window/form.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -120,28 +120,29 @@ void WindowPlacement::centreAgainOnceFramed(const QRect& area)
     constexpr int kGiveUpMs = 1000;
     // The poll belongs to the window, and so goes with it.
     auto* poll = new QTimer(&window_);
-    QObject::connect(poll, &QTimer::timeout, &window_,
-                     [this, poll, area, deadline = QDeadlineTimer(kGiveUpMs), wanted = std::optional<QPoint>()]() mutable {
-        if (!stopped_ && !deadline.hasExpired()) {
-            if (!wanted) {
-                const std::optional<QMargins> frame = frameExtents(window_);
-                if (!frame || frame->isNull())
+    QObject::connect(
+        poll, &QTimer::timeout, &window_,
+        [this, poll, area, deadline = QDeadlineTimer(kGiveUpMs), wanted = std::optional<QPoint>()]() mutable {
+            if (!stopped_ && !deadline.hasExpired()) {
+                if (!wanted) {
+                    const std::optional<QMargins> frame = frameExtents(window_);
+                    if (!frame || frame->isNull())
+                        return;
+                    windowManagerFrame_ = *frame;
+                    centreIn(area, *frame);
+                    reportGeometry();
+                    wanted = window_.geometry().topLeft();
+                }
+                // The window manager moves the frame a moment after it is asked to.
+                constexpr int kRoundingPixels = 2;
+                const std::optional<QPoint> there = clientPositionOnScreen(window_);
+                if (!there || (*there - *wanted).manhattanLength() > kRoundingPixels)
                     return;
-                windowManagerFrame_ = *frame;
-                centreIn(area, *frame);
-                reportGeometry();
-                wanted = window_.geometry().topLeft();
             }
-            // The window manager moves the frame a moment after it is asked to.
-            constexpr int kRoundingPixels = 2;
-            const std::optional<QPoint> there = clientPositionOnScreen(window_);
-            if (!there || (*there - *wanted).manhattanLength() > kRoundingPixels)
-                return;
-        }
-        setSeeThrough(window_, false);
-        poll->stop();
-        poll->deleteLater();
-    });
+            setSeeThrough(window_, false);
+            poll->stop();
+            poll->deleteLater();
+        });
     poll->start(kPollMs);
 }
 
@@ -150,10 +151,9 @@ void WindowPlacement::reportFrameMetrics()
     const QRect inner = window_.geometry();
     const QRect client(inner.topLeft() + client_.pos(), client_.size());
     const QRect outer = inner.marginsAdded(outerMargins());
-    form_.setFrameMetrics(FrameMetrics{pixelsToTwips(client.left() - outer.left()),
-                                       pixelsToTwips(client.top() - outer.top()),
-                                       pixelsToTwips(outer.right() - client.right()),
-                                       pixelsToTwips(outer.bottom() - client.bottom())});
+    form_.setFrameMetrics(
+        FrameMetrics{pixelsToTwips(client.left() - outer.left()), pixelsToTwips(client.top() - outer.top()),
+                     pixelsToTwips(outer.right() - client.right()), pixelsToTwips(outer.bottom() - client.bottom())});
 }
 
 void WindowPlacement::reportGeometry()

@@ -28,8 +28,8 @@ NativeWindow nativeWindowOf(QWidget& window)
 
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
 {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0,
+                                                            static_cast<std::uint16_t>(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     if (!reply)
         return XCB_ATOM_NONE;

@@ -51,7 +51,8 @@ bool managerSupports(const NativeWindow& native, xcb_atom_t feature)
 {
     if (!managerRuns(native))
         return false;
-    for (const std::uint32_t supported : cardinals(native.connection, native.root, internAtom(native.connection, "_NET_SUPPORTED")))
+    for (const std::uint32_t supported :
+         cardinals(native.connection, native.root, internAtom(native.connection, "_NET_SUPPORTED")))
         if (supported == feature)
             return true;
     return false;
