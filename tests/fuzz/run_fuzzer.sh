@@ -34,8 +34,10 @@ echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return
     || { echo "SKIPPED: $cxx has no libFuzzer runtime (apt-get install libclang-rt-14-dev)"; exit 77; }
 
 # The behaviour and the window model without any toolkit: everything tappon_core holds.
+folders=(platform/window platform/controls platform/design platform/time platform/values platform/services
+         game windows sound designs)
 sources=()
-for folder in platform game windows sound designs; do
+for folder in "${folders[@]}"; do
     for file in "$source_dir/$folder"/*.cpp; do sources+=("$file"); done
 done
 sources+=("$here/number_reader_fuzzer.cpp")
@@ -44,9 +46,8 @@ sources+=("$here/number_reader_fuzzer.cpp")
 # the last complete build is in them; a changed header rebuilds them all.
 built=$work/objects/.sources-as-of
 touch "$work/objects/.building"
-if [ ! -e "$built" ] || [ -n "$(find "$source_dir"/platform "$source_dir"/game "$source_dir"/windows \
-        "$source_dir"/sound "$source_dir"/designs "$source_dir"/tests/support -maxdepth 1 -name '*.h' \
-        -newer "$built" | head -n1)" ]; then
+if [ ! -e "$built" ] || [ -n "$(find "${folders[@]/#/$source_dir/}" "$source_dir"/tests/support -maxdepth 1 \
+        -name '*.h' -newer "$built" | head -n1)" ]; then
     rm -f "$work"/objects/*.o
 fi
 compile() {
