@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 
 # The program's Song face is cut out of fonts-arphic-uming's at build time (fonts/).
 BUILD_PACKAGES := cmake g++ ninja-build pkg-config qt6-base-dev libpulse-dev libsndfile1-dev \
-                  libxcb1-dev libgtest-dev fontconfig fonts-arphic-uming python3-fonttools
+                  libxcb1-dev libxcb-render0-dev libgtest-dev fontconfig fonts-arphic-uming python3-fonttools
 RUN_PACKAGES   := qt6-translations-l10n fonts-dancingscript
 TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils \
                   python3 clang libclang-rt-dev \

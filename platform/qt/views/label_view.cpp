@@ -146,6 +146,7 @@ void LabelView::applyFont()
         font = sizedToLine(font, designLineHeight_);
     }
     setFont(font);
+    coverage_ = QImage();
 }
 
 void LabelView::applyCaption()
@@ -153,6 +154,7 @@ void LabelView::applyCaption()
     const QString caption = QString::fromStdString(label_.caption());
     setText(caption);
     laidOut_.setText(caption);
+    coverage_ = QImage();
 }
 
 void LabelView::applyColors()
@@ -256,6 +258,26 @@ void LabelView::releaseOnContainer(const QMouseEvent& event, QPoint innerOrigin)
 {
     if (event.button() == Qt::LeftButton && geometry().contains(event.position().toPoint() - innerOrigin))
         deliverClick();
+}
+
+const QImage* LabelView::glyphCoverage() const
+{
+    if (drawnAsPlainLabel() || size().isEmpty())
+        return nullptr;
+    if (coverage_.size() != size()) {
+        coverage_ = QImage(size(), QImage::Format_Alpha8);
+        coverage_.fill(0);
+        QPainter painter(&coverage_);
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        painter.drawStaticText(contentsRect().topLeft(), laidOut_);
+    }
+    return &coverage_;
+}
+
+QRgb LabelView::textColor() const
+{
+    return palette().color(foregroundRole()).rgba();
 }
 
 bool LabelView::drawnAsPlainLabel() const

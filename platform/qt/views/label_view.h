@@ -36,6 +36,11 @@ public:
     // Draws the label with the box's painter; `innerOrigin` is where the box's inner
     // area begins.
     void drawOnContainer(QPainter& painter, QPoint innerOrigin, const QRegion& exposed) const;
+    // What drawOnContainer draws, as how much of each pixel of the label the text covers
+    // (Format_Alpha8), to be drawn in textColor(); nullptr for the looks drawn as a
+    // plain label draws them.
+    const QImage* glyphCoverage() const;
+    QRgb textColor() const;
     // A press and a release that the box found on this label, as its own widget would
     // take them.
     void pressOnContainer(const QMouseEvent& event, QPoint innerOrigin);
@@ -71,6 +76,8 @@ private:
     // The caption laid out once: the falling letters repaint twenty times a second
     // and would otherwise be shaped again on every paint.
     QStaticText laidOut_;
+    // The caption's coverage, made when first asked for.
+    mutable QImage coverage_;
 };
 
 }  // namespace tappon

@@ -6,12 +6,16 @@
 #include "platform/qt/appearance/qt_colors.h"
 #include "platform/qt/views/label_view.h"
 #include "platform/qt/window/form_input.h"
+#include "platform/qt/x11/x11_field_painter.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace tappon {
 
@@ -53,7 +57,11 @@ PictureBoxView::PictureBoxView(const ControlViewOwner& owner, PictureBox& box, Q
     // A plain widget passes mouse presses on to this one; it paints nothing itself.
     inner_ = new QWidget(this);
     inner_->setFocusPolicy(Qt::NoFocus);
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && qgetenv("TAPPON_X11_FIELD") != "0")
+        serverPainter_ = std::make_unique<X11FieldPainter>(*this);
 }
+
+PictureBoxView::~PictureBoxView() = default;
 
 QPoint PictureBoxView::innerOrigin() const
 {
@@ -80,7 +88,64 @@ void PictureBoxView::removeDrawnLabel(LabelView* label)
 
 void PictureBoxView::repaintInner(const QRect& area)
 {
-    update(area.translated(innerOrigin()) & innerRect());
+    const QRect changed = area.translated(innerOrigin()) & innerRect();
+    if (changed.isEmpty())
+        return;
+    if (!serverPainter_) {
+        update(changed);
+        return;
+    }
+    // Each letter of a tick reports its own move; they go to the server together.
+    if (pendingOnServer_.isEmpty())
+        QMetaObject::invokeMethod(this, &PictureBoxView::drawPendingOnServer, Qt::QueuedConnection);
+    pendingOnServer_ += changed;
+}
+
+int PictureBoxView::serverDraws() const
+{
+    return serverPainter_ ? serverPainter_->drawsMade() : 0;
+}
+
+void PictureBoxView::drawPendingOnServer()
+{
+    const QRegion area = std::exchange(pendingOnServer_, QRegion());
+    if (!area.isEmpty() && !drawOnServer(area))
+        update(area);
+}
+
+bool PictureBoxView::drawOnServer(const QRegion& area)
+{
+    if (!liveForm())
+        return false;
+    const QPoint inner = innerOrigin();
+    // A control with a widget of its own lies over the field: the toolkit paints it.
+    for (const QWidget* child : inner_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && area.intersects(child->geometry().translated(inner)))
+            return false;
+    }
+    std::vector<X11FieldPainter::Glyph> glyphs;
+    for (const LabelView* label : drawnLabels_) {
+        const QRect place = label->geometry().translated(inner);
+        if (!label->shownOnContainer() || !area.intersects(place))
+            continue;
+        const QImage* coverage = label->glyphCoverage();
+        if (!coverage)
+            return false;
+        glyphs.push_back({place, coverage, label->textColor()});
+    }
+    return serverPainter_->draw(area, ground(), inner, glyphs);
+}
+
+const QImage& PictureBoxView::ground()
+{
+    const QRect innerRect = this->innerRect();
+    if (ground_.size() != innerRect.size()) {
+        ground_ = QImage(innerRect.size(), QImage::Format_RGB32);
+        QPainter painter(&ground_);
+        painter.translate(-innerRect.topLeft());
+        paintGround(painter, innerRect);
+    }
+    return ground_;
 }
 
 LabelView* PictureBoxView::drawnLabelAt(QPoint point) const
@@ -95,6 +160,7 @@ LabelView* PictureBoxView::drawnLabelAt(QPoint point) const
 void PictureBoxView::syncAll()
 {
     ControlView::syncAll();
+    ground_ = QImage();
     update();
 }
 
@@ -103,6 +169,7 @@ void PictureBoxView::apply(Property property)
     switch (property) {
     case Property::BackColor:
     case Property::Picture:
+        ground_ = QImage();
         update();
         break;
     default:
@@ -111,18 +178,15 @@ void PictureBoxView::apply(Property property)
     }
 }
 
-void PictureBoxView::paintEvent(QPaintEvent* event)
+void PictureBoxView::paintGround(QPainter& painter, const QRegion& region) const
 {
-    if (!liveForm())
-        return;
-    QPainter painter(this);
     const QPoint inner = innerOrigin();
     const QRect innerRect = this->innerRect();
     // A letter moving over the field exposes only a few small rectangles: paint just
     // those, so a tick copies a few hundred pixels of the picture rather than all of it.
     const QPixmap picture = PictureCache::instance().pixmap(box_.picture());
     const QColor back = toQColor(box_.backColor(), palette());
-    for (const QRect& exposed : event->region()) {
+    for (const QRect& exposed : region) {
         const QRect area = exposed & innerRect;
         if (area.isEmpty())
             continue;
@@ -138,6 +202,16 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         const QRectF source(QPointF(pictured.topLeft() - inner) * ratio, QSizeF(pictured.size()) * ratio);
         painter.drawPixmap(QRectF(pictured), picture, source);
     }
+}
+
+void PictureBoxView::paintEvent(QPaintEvent* event)
+{
+    if (!liveForm())
+        return;
+    QPainter painter(this);
+    const QPoint inner = innerOrigin();
+    const QRect innerRect = this->innerRect();
+    paintGround(painter, event->region());
     if (!drawnLabels_.empty()) {
         const QRegion exposed = event->region() & innerRect;
         painter.setClipRegion(exposed);

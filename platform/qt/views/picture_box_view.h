@@ -5,13 +5,17 @@
 #include "platform/controls/picture_box.h"
 #include "platform/qt/views/control_view.h"
 
+#include <QImage>
+#include <QRegion>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace tappon {
 
 class LabelView;
+class X11FieldPainter;
 
 // A picture box: its back colour, its picture at the picture's own size from the
 // top-left corner of its inner area, an optional sunken border; a container of other
@@ -21,6 +25,7 @@ public:
     static constexpr int kBorderPixels = 2;
 
     PictureBoxView(const ControlViewOwner& owner, PictureBox& box, QWidget* parent);
+    ~PictureBoxView() override;
 
     QWidget* widget() override { return this; }
     QWidget* childHost() override { return inner_; }
@@ -30,8 +35,12 @@ public:
     // ones on top), under any control with a window of its own.
     void addDrawnLabel(LabelView* label);
     void removeDrawnLabel(LabelView* label);
-    // Repaints a rectangle of the inner area (in the inner area's coordinates).
+    // Repaints a rectangle of the inner area (in the inner area's coordinates). On X11
+    // the rectangles of one pass of the event loop are drawn together on the X server
+    // where it can (X11FieldPainter), and through Qt where it cannot.
     void repaintInner(const QRect& area);
+    // The draws made on the X server so far.
+    int serverDraws() const;
 
 protected:
     void apply(Property property) override;
@@ -50,6 +59,12 @@ private:
     QRect innerRect() const;
     // The topmost drawn label shown at a point of the inner area, or nullptr.
     LabelView* drawnLabelAt(QPoint point) const;
+    // The back colour and the picture over the parts of `region` inside the border.
+    void paintGround(QPainter& painter, const QRegion& region) const;
+    // The inner area as paintGround paints it, without the labels.
+    const QImage& ground();
+    void drawPendingOnServer();
+    bool drawOnServer(const QRegion& area);
 
     PictureBox& box_;
     // The inner area: children are placed in it and cut off at its edges.
@@ -57,6 +72,10 @@ private:
     std::vector<LabelView*> drawnLabels_;
     // The drawn label that took the last press: it gets the release, as a widget would.
     LabelView* pressedLabel_ = nullptr;
+    // Only on X11, and not with TAPPON_X11_FIELD=0.
+    std::unique_ptr<X11FieldPainter> serverPainter_;
+    QRegion pendingOnServer_;
+    QImage ground_;
 };
 
 }  // namespace tappon
