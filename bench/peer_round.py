@@ -46,8 +46,9 @@ def stop(proc):
     proc.wait()
 
 
-def play(kind, scr, xvfb_pid, env, binary, game_s):
-    """kind is "tappon" or "peer"; scr the display's Screen; the figures by name."""
+def play(kind, scr, xvfb_pid, env, binary, game_s, extra_env=None):
+    """kind is "tappon" or "peer"; scr the display's Screen; extra_env what Tappon runs with
+    besides env (a variant's switches); the figures by name."""
     r = {}
     argv = [binary] if kind == "tappon" else [PEER, "--window", "--nosound"]
     trace = None
@@ -58,7 +59,7 @@ def play(kind, scr, xvfb_pid, env, binary, game_s):
         trace_path = os.path.join(env["HOME"], "trace.txt")
         if os.path.exists(trace_path):
             os.remove(trace_path)
-        env = dict(env, TAPPON_TRACE=trace_path)
+        env = {**env, **(extra_env or {}), "TAPPON_TRACE": trace_path}
         trace = Trace(trace_path)
     proc, r["start_ms"] = first_map(scr, argv, env)
     try:
