@@ -18,7 +18,7 @@ TEST_PACKAGES  := xvfb xauth xdotool x11-utils imagemagick sox pulseaudio pulsea
                   openbox xfwm4 mutter xwayland kwin-wayland kwin-style-breeze \
                   orca speech-dispatcher reuse clang-format
 
-.PHONY: run test build deps test-deps clean package package-check test-release lint format-check format
+.PHONY: run test build deps test-deps clean package package-check test-release lint format-check format bench-peer
 
 deps:
 	@tools/install-packages $(BUILD_PACKAGES) $(RUN_PACKAGES)
@@ -67,6 +67,18 @@ RELEASE ?= trixie
 TARGETS ?= test package-check
 test-release:
 	tools/test-release $(RELEASE) $(TARGETS)
+
+# Not a test: the program beside Debian's tuxtype, with its field drawn on the X server
+# and by Qt alone (bench/variants.py), into bench/variants-<release>.md. On another
+# release: make test-release RELEASE=trixie TARGETS=bench-peer (with TAPPON_RELEASE_KEEP=1
+# to keep the root, and the results in it).
+BENCH_ROUNDS ?= 3
+BENCH_GAME_S ?= 20
+bench-peer: build
+	@tools/install-packages xvfb xauth dbus python3-xlib tuxtype
+	dbus-run-session -- /usr/bin/python3 bench/variants.py \
+	    bench/variants-$$(. /etc/os-release && echo $$VERSION_CODENAME).md $(BENCH_ROUNDS) $(BENCH_GAME_S) \
+	    field=build/tappon qtpaint=build/tappon:TAPPON_X11_FIELD=0
 
 # Every file's licence and copyright, as the REUSE rules ask (.reuse/dep5, LICENSES/).
 lint:

@@ -65,10 +65,13 @@ QImage paintedByToolkit(QWidget* widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Lets the field's queued draws and Qt's repaints run, then waits for the server.
+// Lets the field's pending draws (made as the event loop is about to wait) and Qt's
+// repaints run, then waits for the server.
 void settle()
 {
-    QCoreApplication::processEvents();
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     syncWithServer();
 }

@@ -8,6 +8,7 @@
 #include "platform/qt/window/form_input.h"
 #include "platform/qt/x11/x11_field_painter.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -57,8 +58,13 @@ PictureBoxView::PictureBoxView(const ControlViewOwner& owner, PictureBox& box, Q
     // A plain widget passes mouse presses on to this one; it paints nothing itself.
     inner_ = new QWidget(this);
     inner_->setFocusPolicy(Qt::NoFocus);
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && qgetenv("TAPPON_X11_FIELD") != "0")
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && qgetenv("TAPPON_X11_FIELD") != "0") {
         serverPainter_ = std::make_unique<X11FieldPainter>(*this);
+        // Each letter of a tick reports its own move; they go to the server together
+        // once the event loop has nothing left to do, without waking it again.
+        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+                &PictureBoxView::drawPendingOnServer);
+    }
 }
 
 PictureBoxView::~PictureBoxView() = default;
@@ -95,9 +101,6 @@ void PictureBoxView::repaintInner(const QRect& area)
         update(changed);
         return;
     }
-    // Each letter of a tick reports its own move; they go to the server together.
-    if (pendingOnServer_.isEmpty())
-        QMetaObject::invokeMethod(this, &PictureBoxView::drawPendingOnServer, Qt::QueuedConnection);
     pendingOnServer_ += changed;
 }
 
@@ -108,8 +111,10 @@ int PictureBoxView::serverDraws() const
 
 void PictureBoxView::drawPendingOnServer()
 {
+    if (pendingOnServer_.isEmpty())
+        return;
     const QRegion area = std::exchange(pendingOnServer_, QRegion());
-    if (!area.isEmpty() && !drawOnServer(area))
+    if (!drawOnServer(area))
         update(area);
 }
 
@@ -119,8 +124,9 @@ bool PictureBoxView::drawOnServer(const QRegion& area)
         return false;
     const QPoint inner = innerOrigin();
     // A control with a widget of its own lies over the field: the toolkit paints it.
-    for (const QWidget* child : inner_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && area.intersects(child->geometry().translated(inner)))
+    for (const QObject* object : inner_->children()) {
+        const auto* child = qobject_cast<const QWidget*>(object);
+        if (child && child->isVisible() && area.intersects(child->geometry().translated(inner)))
             return false;
     }
     std::vector<X11FieldPainter::Glyph> glyphs;

@@ -36,8 +36,8 @@ public:
     void addDrawnLabel(LabelView* label);
     void removeDrawnLabel(LabelView* label);
     // Repaints a rectangle of the inner area (in the inner area's coordinates). On X11
-    // the rectangles of one pass of the event loop are drawn together on the X server
-    // where it can (X11FieldPainter), and through Qt where it cannot.
+    // the rectangles are drawn together on the X server (X11FieldPainter) before the
+    // event loop waits again, or through Qt where the server cannot stand in for it.
     void repaintInner(const QRect& area);
     // The draws made on the X server so far.
     int serverDraws() const;

@@ -84,9 +84,11 @@ struct X11FieldPainter::Server {
     std::uint8_t depth = 0;
     xcb_render_pictformat_t windowFormat = 0;
     PixelLayout windowLayout;
-    // A GC per depth, for uploads and the copy to the window; neither asks for exposures.
+    // A GC per depth for uploads, and one for the copy to the window, which clips it to
+    // the drawn area; none asks for exposures.
     xcb_gcontext_t windowGc = 0;
     xcb_gcontext_t alphaGc = 0;
+    xcb_gcontext_t copyGc = 0;
 
     // Where a draw is composed before it goes to the window in one copy per rectangle.
     xcb_pixmap_t scratch = 0;
@@ -191,10 +193,12 @@ void X11FieldPainter::Server::ensureScratch(QSize size)
                       static_cast<std::uint16_t>(size.height()));
     scratchPicture = xcb_generate_id(connection);
     xcb_render_create_picture(connection, scratchPicture, scratch, windowFormat, 0, nullptr);
-    if (!windowGc) {
-        windowGc = xcb_generate_id(connection);
+    for (xcb_gcontext_t* gc : {&windowGc, &copyGc}) {
+        if (*gc)
+            continue;
+        *gc = xcb_generate_id(connection);
         const std::uint32_t noExposures = 0;
-        xcb_create_gc(connection, windowGc, scratch, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+        xcb_create_gc(connection, *gc, scratch, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
     }
 }
 
@@ -301,7 +305,7 @@ void X11FieldPainter::Server::freeWindowResources()
         scratch = 0;
         scratchSize = QSize();
     }
-    for (xcb_gcontext_t* gc : {&windowGc, &alphaGc}) {
+    for (xcb_gcontext_t* gc : {&windowGc, &alphaGc, &copyGc}) {
         if (*gc)
             xcb_free_gc(connection, *gc);
         *gc = 0;
@@ -359,28 +363,37 @@ bool X11FieldPainter::draw(const QRegion& area, const QImage& ground, QPoint gro
     server.ensureScratch(field_.size());
     server.ensureGround(ground);
     const QPoint toWindow = field_.mapTo(native, QPoint());
-    for (const QRect& rect : area) {
-        const auto w = static_cast<std::uint16_t>(rect.width());
-        const auto h = static_cast<std::uint16_t>(rect.height());
-        xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, server.groundPicture, XCB_NONE, server.scratchPicture,
-                             static_cast<std::int16_t>(rect.x() - groundAt.x()),
-                             static_cast<std::int16_t>(rect.y() - groundAt.y()), 0, 0,
-                             static_cast<std::int16_t>(rect.x()), static_cast<std::int16_t>(rect.y()), w, h);
-        for (const Glyph& glyph : glyphs) {
-            const QRect part = rect & glyph.place;
-            if (part.isEmpty())
-                continue;
-            xcb_render_composite(c, XCB_RENDER_PICT_OP_OVER, server.colorPicture(glyph.color),
-                                 server.glyphPicture(*glyph.coverage), server.scratchPicture, 0, 0,
-                                 static_cast<std::int16_t>(part.x() - glyph.place.x()),
-                                 static_cast<std::int16_t>(part.y() - glyph.place.y()),
-                                 static_cast<std::int16_t>(part.x()), static_cast<std::int16_t>(part.y()),
-                                 static_cast<std::uint16_t>(part.width()), static_cast<std::uint16_t>(part.height()));
-        }
-        xcb_copy_area(c, server.scratch, server.window, server.windowGc, static_cast<std::int16_t>(rect.x()),
-                      static_cast<std::int16_t>(rect.y()), static_cast<std::int16_t>(rect.x() + toWindow.x()),
-                      static_cast<std::int16_t>(rect.y() + toWindow.y()), w, h);
+    // The area's rectangles clip every request, so that one of each kind covers them all:
+    // the ground, each letter, and the copy to the window.
+    std::vector<xcb_rectangle_t> clip;
+    for (const QRect& rect : area)
+        clip.push_back({static_cast<std::int16_t>(rect.x()), static_cast<std::int16_t>(rect.y()),
+                        static_cast<std::uint16_t>(rect.width()), static_cast<std::uint16_t>(rect.height())});
+    const auto clipCount = static_cast<std::uint32_t>(clip.size());
+    const QRect bounds = area.boundingRect();
+    xcb_render_set_picture_clip_rectangles(c, server.scratchPicture, 0, 0, clipCount, clip.data());
+    xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, server.groundPicture, XCB_NONE, server.scratchPicture,
+                         static_cast<std::int16_t>(bounds.x() - groundAt.x()),
+                         static_cast<std::int16_t>(bounds.y() - groundAt.y()), 0, 0,
+                         static_cast<std::int16_t>(bounds.x()), static_cast<std::int16_t>(bounds.y()),
+                         static_cast<std::uint16_t>(bounds.width()), static_cast<std::uint16_t>(bounds.height()));
+    for (const Glyph& glyph : glyphs) {
+        const QRect part = bounds & glyph.place;
+        if (part.isEmpty())
+            continue;
+        xcb_render_composite(c, XCB_RENDER_PICT_OP_OVER, server.colorPicture(glyph.color),
+                             server.glyphPicture(*glyph.coverage), server.scratchPicture, 0, 0,
+                             static_cast<std::int16_t>(part.x() - glyph.place.x()),
+                             static_cast<std::int16_t>(part.y() - glyph.place.y()), static_cast<std::int16_t>(part.x()),
+                             static_cast<std::int16_t>(part.y()), static_cast<std::uint16_t>(part.width()),
+                             static_cast<std::uint16_t>(part.height()));
     }
+    xcb_set_clip_rectangles(c, XCB_CLIP_ORDERING_UNSORTED, server.copyGc, static_cast<std::int16_t>(toWindow.x()),
+                            static_cast<std::int16_t>(toWindow.y()), clipCount, clip.data());
+    xcb_copy_area(c, server.scratch, server.window, server.copyGc, static_cast<std::int16_t>(bounds.x()),
+                  static_cast<std::int16_t>(bounds.y()), static_cast<std::int16_t>(bounds.x() + toWindow.x()),
+                  static_cast<std::int16_t>(bounds.y() + toWindow.y()), static_cast<std::uint16_t>(bounds.width()),
+                  static_cast<std::uint16_t>(bounds.height()));
     xcb_flush(c);
     aheadOfToolkit_ = true;
     ++drawsMade_;
