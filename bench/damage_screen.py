@@ -5,7 +5,7 @@
 
 import time
 
-from Xlib import X, display as xdisplay
+from Xlib import X, display as xdisplay, error
 from Xlib.ext import damage, xtest
 
 
@@ -34,14 +34,25 @@ class Screen:
         return None, None
 
     def windows_of(self, pid):
+        """The program's viewable top-level windows, the largest first. A window manager
+        puts each in a frame of its own, so the search goes down the tree to the windows
+        that name the program."""
         atom = self.d.intern_atom("_NET_WM_PID")
         found = []
-        for w in self.root.query_tree().children:
-            p = w.get_full_property(atom, X.AnyPropertyType)
-            attrs = w.get_attributes()
-            if p and p.value[0] == pid and attrs.map_state == X.IsViewable:
-                g = w.get_geometry()
-                found.append((g.width * g.height, w))
+
+        def search(parent):
+            for w in parent.query_tree().children:
+                try:
+                    p = w.get_full_property(atom, X.AnyPropertyType)
+                    if not p or p.value[0] != pid:
+                        search(w)
+                    elif w.get_attributes().map_state == X.IsViewable:
+                        g = w.get_geometry()
+                        found.append((g.width * g.height, w))
+                except error.BadWindow:
+                    pass  # gone since its parent was read
+
+        search(self.root)
         return [w for _, w in sorted(found, key=lambda x: -x[0])]
 
     def key_to_pixels(self, window, keysym):

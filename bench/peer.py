@@ -46,7 +46,7 @@ def main():
                 stop(p)
             order = ["tappon", "peer"] if i % 2 == 0 else ["peer", "tappon"]
             for kind in order:
-                r[kind] = play(kind, scr, xvfb.pid, env, binary, game_s)
+                r[kind] = play(kind, scr, [xvfb.pid], env, binary, game_s)
             print("round %d load %s: %s" % (i + 1, r["load"], " ".join(
                 "%s:%s=%s" % (k[0], key, fmt(v)) for k in order for key, v in r[k].items() if not key.startswith("_"))), flush=True)
             rounds.append(r)

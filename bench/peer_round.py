@@ -41,14 +41,21 @@ def first_map(scr, argv, env):
     return proc, None if t is None else (t - t0) / 1e6
 
 
+def cpu_pct_with_server(pid, server_pids, seconds, during=None):
+    # The program's CPU and the X server's, its processes summed.
+    pcts = cpu_pct_over([pid] + server_pids, seconds, during)
+    return pcts[0], sum(pcts[1:])
+
+
 def stop(proc):
     proc.kill()
     proc.wait()
 
 
-def play(kind, scr, xvfb_pid, env, binary, game_s, extra_env=None):
-    """kind is "tappon" or "peer"; scr the display's Screen; extra_env what Tappon runs with
-    besides env (a variant's switches); the figures by name."""
+def play(kind, scr, server_pids, env, binary, game_s, extra_env=None):
+    """kind is "tappon" or "peer"; scr the display's Screen; server_pids the processes whose
+    CPU, summed, is the X server's (the X server, and a compositor beside it); extra_env
+    what Tappon runs with besides env (a variant's switches); the figures by name."""
     r = {}
     argv = [binary] if kind == "tappon" else [PEER, "--window", "--nosound"]
     trace = None
@@ -69,7 +76,7 @@ def play(kind, scr, xvfb_pid, env, binary, game_s, extra_env=None):
         if not wins:
             raise RuntimeError("%s: no window" % kind)
         win = wins[0]
-        me, xs = cpu_pct_over([proc.pid, xvfb_pid], IDLE_S)
+        me, xs = cpu_pct_with_server(proc.pid, server_pids, IDLE_S)
         r["cpu_idle_pct"], r["x_idle_pct"] = me, xs
         mem = memory_mib(proc.pid)
         r["rss_mib"], r["pss_mib"] = mem["Rss"], mem["Pss"]
@@ -85,7 +92,7 @@ def play(kind, scr, xvfb_pid, env, binary, game_s, extra_env=None):
                 scr.key(XK.XK_Return)
                 time.sleep(1.2)
         time.sleep(1.5)
-        me, xs = cpu_pct_over([proc.pid, xvfb_pid], game_s / 2)
+        me, xs = cpu_pct_with_server(proc.pid, server_pids, game_s / 2)
         r["cpu_game_pct"], r["x_game_pct"] = me, xs
         lat = []
 
@@ -99,7 +106,7 @@ def play(kind, scr, xvfb_pid, env, binary, game_s, extra_env=None):
                 n += 1
                 time.sleep(max(0.0, TYPE_EVERY_S - 0.1))
 
-        me, xs = cpu_pct_over([proc.pid, xvfb_pid], game_s / 2, typing)
+        me, xs = cpu_pct_with_server(proc.pid, server_pids, game_s / 2, typing)
         r["cpu_typing_pct"], r["x_typing_pct"] = me, xs
         r["_lat"] = lat
         r["key_pixels_ms"] = statistics.median(lat) if lat else float("nan")

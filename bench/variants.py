@@ -2,14 +2,19 @@
 # SPDX-FileCopyrightText: 2026 The Tappon developers
 """Variants of Tappon side by side with the peer (peer.py's tuxtype), to judge one change
 at a time: a variant is a binary and the environment variables it runs with (a change
-switched by a variable in a scratch build, or two builds). All run on one Xvfb, every
-variant and the peer once a round, the order rotating from round to round so that none
-always goes first; the ratios to the peer, taken round by round, are what to read, as
-the host's load moves the figures themselves by a third between series.
+switched by a variable in a scratch build, or two builds). All run on one X server (an
+Xvfb of its own, or a desktop's), every variant and the peer once a round, the order
+rotating from round to round so that none always goes first; the ratios to the peer,
+taken round by round, are what to read, as the host's load moves the figures themselves
+by a third between series.
 
 Usage: variants.py OUT.md ROUNDS GAME_S NAME=BINARY[:ENV=VAL[,ENV=VAL...]] ...
 e.g. dbus-run-session -- /usr/bin/python3 bench/variants.py /tmp/v.md 4 20 \\
-         base=build/tappon 'noglib=build/tappon:QT_NO_GLIB=1'"""
+         base=build/tappon 'noglib=build/tappon:QT_NO_GLIB=1'
+
+On a desktop that is already running (bench/on-desktop starts one), BENCH_DISPLAY names
+its X display, BENCH_SERVER_PIDS the processes whose CPU is summed as the X server's
+(the X server and the compositor, space-separated) and BENCH_DESKTOP_NAME the desktop."""
 
 import os
 import shutil
@@ -51,14 +56,30 @@ def ratio(a, b):
     return a / b if b else NAN
 
 
-def write(out, variants, rounds, game_s, started):
+def desktop():
+    """The display of a desktop that is running (BENCH_DISPLAY), the processes whose CPU is
+    the X server's and a line naming them, or Nones: then an Xvfb of our own is started."""
+    display = os.environ.get("BENCH_DISPLAY")
+    if not display:
+        return None, None, None
+    pids = [int(p) for p in os.environ.get("BENCH_SERVER_PIDS", "").split()]
+    if not pids:
+        sys.exit("variants.py: BENCH_DISPLAY needs BENCH_SERVER_PIDS, the X server's processes")
+    names = []
+    for pid in pids:
+        with open("/proc/%d/comm" % pid) as f:
+            names.append(f.read().strip())
+    return display, pids, "%s (X server's CPU: %s)" % (os.environ.get("BENCH_DESKTOP_NAME", "a desktop"), " + ".join(names))
+
+
+def write(out, variants, rounds, game_s, started, on):
     names = [n for n, _, _ in variants]
     with open("/proc/cpuinfo") as f:
         model = next((l.split(":", 1)[1].strip() for l in f if l.startswith("model name")), "?")
     lines = ["## Tappon's variants beside the peer", "",
              "- Date: %s; machine: %d cores (`nproc`), %s" % (started, len(os.sched_getaffinity(0)), model),
-             "- Rounds: %d on one Xvfb, each variant and the peer once a round, the order rotating; %g-s games,"
-             " half without typing, half with a key every %.1f s; Tappon's trace on; CPU in %% of a core" % (len(rounds), game_s, TYPE_EVERY_S)]
+             "- Rounds: %d on %s, each variant and the peer once a round, the order rotating; %g-s games,"
+             " half without typing, half with a key every %.1f s; Tappon's trace on; CPU in %% of a core" % (len(rounds), on, game_s, TYPE_EVERY_S)]
     lines += ["- `%s`: `%s`%s" % (n, b, "".join(" `%s=%s`" % kv for kv in e.items())) for n, b, e in variants]
     lines += ["- Peer: `tuxtype` as in `peer.py`. Ratios: the median of the rounds' ratios (the ratio of the medians)",
               "", "### Medians", "", "| Figure | %s | peer | %s |" % (" | ".join(names), " | ".join(n + " / peer" for n in names)),
@@ -89,7 +110,11 @@ def main():
     players = [(n, "tappon", b, e) for n, b, e in variants] + [("peer", "peer", None, None)]
     started = time.strftime("%Y-%m-%d %H:%M %Z")
     work = tempfile.mkdtemp(prefix="tappon-variants.")
-    xvfb, display = start_xvfb(120)
+    display, server_pids, on = desktop()
+    xvfb = None
+    if display is None:
+        xvfb, display = start_xvfb(120)
+        server_pids, on = [xvfb.pid], "one Xvfb"
     try:
         time.sleep(0.3)
         env = session_env(work, display, pulse_server="unix:/nonexistent")
@@ -99,15 +124,15 @@ def main():
             r = {"load": load_averages()[0]}
             order = players[i % len(players):] + players[:i % len(players)]
             for name, kind, binary, extra in order:
-                r[name] = play(kind, scr, xvfb.pid, env, binary, game_s, extra)
+                r[name] = play(kind, scr, server_pids, env, binary, game_s, extra)
             print("round %d load %s: %s" % (i + 1, r["load"], " ".join(
                 "%s:%s=%s" % (p[0], key, fmt(v)) for p in order for key, v in r[p[0]].items() if not key.startswith("_"))), flush=True)
             rounds.append(r)
             # Written after every round, so that a long series stopped early still tells.
-            write(out, variants, rounds, game_s, started)
+            write(out, variants, rounds, game_s, started, on)
         print("wrote", out)
     finally:
-        stop_all([xvfb])
+        stop_all([xvfb] if xvfb else [])
         shutil.rmtree(work, ignore_errors=True)
 
 
