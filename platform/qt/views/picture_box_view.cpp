@@ -139,19 +139,17 @@ bool PictureBoxView::drawOnServer(const QRegion& area)
             return false;
         glyphs.push_back({place, coverage, label->textColor()});
     }
-    return serverPainter_->draw(area, ground(), inner, glyphs);
+    return serverPainter_->draw(area, {innerRect(), groundVersion_, [this] { return groundImage(); }}, glyphs);
 }
 
-const QImage& PictureBoxView::ground()
+QImage PictureBoxView::groundImage() const
 {
     const QRect innerRect = this->innerRect();
-    if (ground_.size() != innerRect.size()) {
-        ground_ = QImage(innerRect.size(), QImage::Format_RGB32);
-        QPainter painter(&ground_);
-        painter.translate(-innerRect.topLeft());
-        paintGround(painter, innerRect);
-    }
-    return ground_;
+    QImage image(innerRect.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.translate(-innerRect.topLeft());
+    paintGround(painter, innerRect);
+    return image;
 }
 
 LabelView* PictureBoxView::drawnLabelAt(QPoint point) const
@@ -166,7 +164,7 @@ LabelView* PictureBoxView::drawnLabelAt(QPoint point) const
 void PictureBoxView::syncAll()
 {
     ControlView::syncAll();
-    ground_ = QImage();
+    ++groundVersion_;
     update();
 }
 
@@ -175,7 +173,7 @@ void PictureBoxView::apply(Property property)
     switch (property) {
     case Property::BackColor:
     case Property::Picture:
-        ground_ = QImage();
+        ++groundVersion_;
         update();
         break;
     default:
@@ -229,6 +227,14 @@ void PictureBoxView::paintEvent(QPaintEvent* event)
         drawSunkenBorder(painter, rect(), palette());
 }
 
+void PictureBoxView::changeEvent(QEvent* event)
+{
+    // A back colour of the system's follows the palette.
+    if (event->type() == QEvent::PaletteChange)
+        ++groundVersion_;
+    QWidget::changeEvent(event);
+}
+
 void PictureBoxView::focusInEvent(QFocusEvent* event)
 {
     reportFocusIn();
@@ -271,6 +277,7 @@ void PictureBoxView::mousePressEvent(QMouseEvent* event)
 void PictureBoxView::applyGeometry()
 {
     ControlView::applyGeometry();
+    ++groundVersion_;
     const QPoint inner = innerOrigin();
     inner_->setGeometry(rect().adjusted(inner.x(), inner.y(), -inner.x(), -inner.y()));
 }

@@ -46,6 +46,7 @@ protected:
     void apply(Property property) override;
     void applyGeometry() override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -62,7 +63,7 @@ private:
     // The back colour and the picture over the parts of `region` inside the border.
     void paintGround(QPainter& painter, const QRegion& region) const;
     // The inner area as paintGround paints it, without the labels.
-    const QImage& ground();
+    QImage groundImage() const;
     void drawPendingOnServer();
     bool drawOnServer(const QRegion& area);
 
@@ -75,7 +76,8 @@ private:
     // Only on X11, and not with TAPPON_X11_FIELD=0.
     std::unique_ptr<X11FieldPainter> serverPainter_;
     QRegion pendingOnServer_;
-    QImage ground_;
+    // Changes whenever what paintGround paints may have.
+    quint64 groundVersion_ = 1;
 };
 
 }  // namespace tappon

@@ -90,14 +90,14 @@ struct X11FieldPainter::Server {
     xcb_gcontext_t alphaGc = 0;
     xcb_gcontext_t copyGc = 0;
 
-    // Where a draw is composed before it goes to the window in one copy per rectangle.
+    // Where a draw is composed before one copy takes it to the window.
     xcb_pixmap_t scratch = 0;
     xcb_render_picture_t scratchPicture = 0;
     QSize scratchSize;
 
     xcb_pixmap_t ground = 0;
     xcb_render_picture_t groundPicture = 0;
-    qint64 groundKey = 0;
+    quint64 groundVersion = 0;
 
     struct Upload {
         xcb_pixmap_t pixmap = 0;
@@ -113,7 +113,7 @@ struct X11FieldPainter::Server {
     void ensureScratch(QSize size);
     void uploadImage(xcb_pixmap_t pixmap, xcb_gcontext_t gc, std::uint8_t imageDepth, PixelLayout layout,
                      const QImage& image);
-    void ensureGround(const QImage& image);
+    void ensureGround(const Ground& ground);
     xcb_render_picture_t glyphPicture(const QImage& coverage);
     xcb_render_picture_t colorPicture(QRgb color);
     void freeGlyphs();
@@ -223,15 +223,17 @@ void X11FieldPainter::Server::uploadImage(xcb_pixmap_t pixmap, xcb_gcontext_t gc
     }
 }
 
-void X11FieldPainter::Server::ensureGround(const QImage& image)
+void X11FieldPainter::Server::ensureGround(const Ground& wanted)
 {
-    if (ground && groundKey == image.cacheKey())
+    if (ground && groundVersion == wanted.version)
         return;
     if (ground) {
         xcb_render_free_picture(connection, groundPicture);
         xcb_free_pixmap(connection, ground);
     }
-    groundKey = image.cacheKey();
+    groundVersion = wanted.version;
+    // Painted for the upload and let go: the server keeps the only copy.
+    const QImage image = wanted.paint();
     ground = xcb_generate_id(connection);
     xcb_create_pixmap(connection, depth, ground, window, static_cast<std::uint16_t>(image.width()),
                       static_cast<std::uint16_t>(image.height()));
@@ -297,7 +299,7 @@ void X11FieldPainter::Server::freeWindowResources()
         xcb_render_free_picture(connection, groundPicture);
         xcb_free_pixmap(connection, ground);
         ground = 0;
-        groundKey = 0;
+        groundVersion = 0;
     }
     if (scratch) {
         xcb_render_free_picture(connection, scratchPicture);
@@ -336,11 +338,11 @@ bool X11FieldPainter::usable(const QRegion& area) const
            && field_.visibleRegion().intersected(area) == area;
 }
 
-bool X11FieldPainter::draw(const QRegion& area, const QImage& ground, QPoint groundAt, const std::vector<Glyph>& glyphs)
+bool X11FieldPainter::draw(const QRegion& area, const Ground& ground, const std::vector<Glyph>& glyphs)
 {
     if (server_->failed || area.isEmpty() || !usable(area))
         return false;
-    if (!area.subtracted(QRect(groundAt, ground.size())).isEmpty())
+    if (!area.subtracted(ground.place).isEmpty())
         return false;
     QWidget* native = field_.nativeParentWidget();
     const NativeWindow window = nativeWindowOf(*native->window());
@@ -373,8 +375,8 @@ bool X11FieldPainter::draw(const QRegion& area, const QImage& ground, QPoint gro
     const QRect bounds = area.boundingRect();
     xcb_render_set_picture_clip_rectangles(c, server.scratchPicture, 0, 0, clipCount, clip.data());
     xcb_render_composite(c, XCB_RENDER_PICT_OP_SRC, server.groundPicture, XCB_NONE, server.scratchPicture,
-                         static_cast<std::int16_t>(bounds.x() - groundAt.x()),
-                         static_cast<std::int16_t>(bounds.y() - groundAt.y()), 0, 0,
+                         static_cast<std::int16_t>(bounds.x() - ground.place.x()),
+                         static_cast<std::int16_t>(bounds.y() - ground.place.y()), 0, 0,
                          static_cast<std::int16_t>(bounds.x()), static_cast<std::int16_t>(bounds.y()),
                          static_cast<std::uint16_t>(bounds.width()), static_cast<std::uint16_t>(bounds.height()));
     for (const Glyph& glyph : glyphs) {

@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QRgb>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,15 @@ namespace tappon {
 // first, so what the toolkit shows is never older than what was drawn here.
 class X11FieldPainter final : public QObject {
 public:
+    // The picture under the glyphs, opaque.
+    struct Ground {
+        // Where it lies, in the field's coordinates.
+        QRect place;
+        // Changes whenever the picture does.
+        quint64 version = 0;
+        // Paints it, the size of `place`: called only when the server lacks this version.
+        std::function<QImage()> paint;
+    };
     struct Glyph {
         // Where the glyph goes, in the field's coordinates; its coverage is that size.
         QRect place;
@@ -41,12 +51,12 @@ public:
     explicit X11FieldPainter(QWidget& field);
     ~X11FieldPainter() override;
 
-    // Draws `area` (field coordinates) on the window: the ground (opaque, placed at
-    // `groundAt`), then the glyphs in order. False, having drawn nothing, where it cannot
-    // stand in for the toolkit: off X11, no RENDER extension, a window not shown or
-    // scaled, an area the ground does not cover or that another widget covers. The
-    // caller then repaints the area through the toolkit.
-    bool draw(const QRegion& area, const QImage& ground, QPoint groundAt, const std::vector<Glyph>& glyphs);
+    // Draws `area` (field coordinates) on the window: the ground, then the glyphs in
+    // order. False, having drawn nothing, where it cannot stand in for the toolkit: off
+    // X11, no RENDER extension, a window not shown or scaled, an area the ground does not
+    // cover or that another widget covers. The caller then repaints the area through the
+    // toolkit.
+    bool draw(const QRegion& area, const Ground& ground, const std::vector<Glyph>& glyphs);
 
     // How many draws were made here: what the tests tell the two paths apart by.
     int drawsMade() const { return drawsMade_; }
