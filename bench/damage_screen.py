@@ -55,6 +55,13 @@ class Screen:
         search(self.root)
         return [w for _, w in sorted(found, key=lambda x: -x[0])]
 
+    def point_at(self, window, x, y):
+        """Moves the pointer to (x, y) of the window, as a device moves it (XTest):
+        Xwayland ignores a warp."""
+        at = self.root.translate_coords(window, x, y)
+        xtest.fake_input(self.d, X.MotionNotify, x=at.x, y=at.y)
+        self.d.sync()
+
     def key_to_pixels(self, window, keysym):
         """Milliseconds from an XTest press to the window's next damage, the press sent
         right after a damage so that the program's own next frame is as far off as it

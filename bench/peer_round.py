@@ -87,7 +87,15 @@ def play(kind, scr, server_pids, env, binary, game_s, extra_env=None):
         if kind == "tappon":
             scr.key(XK.XK_F2)
         else:
-            # Fish Cascade, Easy, the first word list.
+            # Fish Cascade (at 300, 128 of the window), Easy, the first word list. The
+            # menu selects the entry the pointer last moved over, and on Debian 13
+            # (sdl12-compat) the pointer is in the window's middle once the peer has
+            # started, on the third entry; so it goes over the first, then off them.
+            g = win.get_geometry()
+            scr.point_at(win, 300, 128)
+            time.sleep(0.3)
+            scr.point_at(win, g.width - 1, g.height - 1)
+            time.sleep(0.3)
             for _ in range(3):
                 scr.key(XK.XK_Return)
                 time.sleep(1.2)
